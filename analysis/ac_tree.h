@@ -1,0 +1,97 @@
+#ifndef MIRELCHOP_ANALYSIS_AC_TREE_H
+#define MIRELCHOP_ANALYSIS_AC_TREE_H
+
+#include <cstdint>
+
+// What a compilation unit is; the naming conventions treat BODY and PROC alike.
+enum UnitKind : int32_t {
+  SPEC = 0,  // declarations, generic declarations, instantiations, renamings
+  BODY = 1,  // package, task and protected bodies
+  PROC = 2,  // subprogram bodies
+};
+
+// One element of a singly linked list of names (a with clause's names).
+struct NameItem {
+  char* name;      // owned copy; a dotted name stays one string
+  NameItem* next;  // following element, or null
+};
+
+// One compilation unit of the source being processed.
+struct Unit {
+  UnitKind kind;
+  uint32_t properties;          // property bits given by the parse, stored unchanged
+  char* full_name;              // owned; prefix "." name inside a subunit, else the name
+  char* simple_name;            // owned copy of the name given at creation
+  char* source_file;            // owned copy of the source's name at creation
+  uint32_t end_line;            // line of the final semicolon; 0 until known
+  uint32_t end_column;          // column of the final semicolon; 0 until known
+  NameItem* context;            // owned with-clause names, in source order
+  const char* renaming_target;  // borrowed: the unit a library renaming renames
+  Unit* next;                   // following unit in the list
+};
+
+// A unit-level declaration that the parse has opened and not yet closed.
+struct NameStackEntry {
+  char* name;            // owned copy of the declared name
+  int32_t properties;    // bits given at push time
+  NameItem* context;     // owned context clause handed to this declaration
+  NameStackEntry* next;  // entry below
+};
+
+// A line and column, both from 1; 0 in either means not yet known.
+struct SourcePosition {
+  int32_t line;
+  int32_t column;
+};
+
+// Creates a unit (not linked) from a present `name`, taking ownership of `context`.
+Unit* unit_new(const char* name, UnitKind kind, uint32_t properties, NameItem* context);
+
+// Appends a new unit to the list and returns it; with no name, creates nothing,
+// leaves `context` with the caller and returns null.
+Unit* unit_add(const char* name, UnitKind kind, uint32_t properties, NameItem* context);
+
+// The first unit of the list, or null.
+Unit* units_first();
+
+// The unit added last, or null.
+Unit* units_last();
+
+// Records `position` as the unit's end unless a complete end is already set.
+void unit_set_end(Unit* unit, SourcePosition position);
+
+// Releases the unit's names, its context list and the record; does not unlink it.
+void unit_free(Unit* unit);
+
+// Releases every unit of the list and leaves it empty.
+void units_free_all();
+
+// Sets (without copying) or clears the parent name that prefixes new units' full names.
+void set_name_prefix(const char* prefix);
+
+// A new one-element list holding a copy of a present `name`.
+NameItem* name_item_new(const char* name);
+
+// A new head holding a copy of `name`, followed by `rest`.
+NameItem* name_item_prepend(const char* name, NameItem* rest);
+
+// Releases every element of `list` with its name.
+void name_items_free(NameItem* list);
+
+// Forgets every entry of the name stack without releasing them.
+void name_stack_reset();
+
+// Pushes a copy of `name` with `properties` and an empty context; false and
+// nothing pushed when the name is absent.
+bool name_stack_push(const char* name, int32_t properties);
+
+// The top entry, or null.
+NameStackEntry* name_stack_top();
+
+// Removes the top entry and releases its name and context; no effect when empty.
+void name_stack_pop();
+
+// A new string a + b + c; null (and nothing allocated) when a or c is absent.
+char* concat3(const char* a, const char* b, const char* c);
+
+#endif

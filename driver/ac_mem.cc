@@ -1,0 +1,56 @@
+#include "driver/ac_mem.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+#include "driver/messages.h"
+#include "driver/process_exit.h"
+
+void memory_exhausted(std::size_t size) {
+  print_message(stderr, translate("Fatal Error", "\nFatal Error: cannot allocate %1 bytes\n",
+                                  "%1 is the unallocatable size (a number)")
+                            .arg(static_cast<qulonglong>(size)));
+  end_process(9);
+}
+
+void* ac_alloc(std::size_t size) {
+  // calloc(0) may legitimately return null; a zero-size request still gets a block.
+  void* block = std::calloc(size == 0 ? 1 : size, 1);
+  if (block == nullptr) memory_exhausted(size);
+  return block;
+}
+
+void* ac_realloc(void* block, std::size_t size) {
+  void* grown = std::realloc(block, size == 0 ? 1 : size);
+  if (grown == nullptr) memory_exhausted(size);
+  return grown;
+}
+
+void ac_free(void* block) { std::free(block); }
+
+// The containers' memory obeys the same guard as ac_alloc: exhaustion is the
+// allocation message and status 9, never an uncaught exception.
+void* operator new(std::size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  if (block == nullptr) memory_exhausted(size);
+  return block;
+}
+
+void* operator new[](std::size_t size) { return ::operator new(size); }
+
+// Callers of the nothrow forms handle a null result themselves.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return std::malloc(size == 0 ? 1 : size);
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return std::malloc(size == 0 ? 1 : size);
+}
+
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }

@@ -1,0 +1,65 @@
+#include "driver/messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdlib>
+
+#include "driver/process_exit.h"
+
+namespace {
+
+// Loads `base_name` + locale from `directory` and installs it when it loads.
+// The translator lives as long as the process and is never removed.
+void install_catalogue(const QString& base_name, const QString& directory) {
+  auto* translator = new QTranslator;
+  if (translator->load(base_name, directory, QString(), QString()))
+    QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace
+
+void setup_translations() {
+  const char* kovardir = std::getenv("KOVARDIR");
+  QString root = kovardir ? QString::fromLocal8Bit(kovardir) : QString();
+  if (root.isEmpty()) {
+    std::fputs("Fatal Error: please setup KOVARDIR environment variable.\n", stderr);
+    end_process(7);
+  }
+  const QString separator = QDir::separator();
+  QFileInfo directory(root + separator + "lib" + separator + "locale");
+  if (!directory.isDir()) {
+    print_message_template(stderr, directory.filePath(), "Fatal Error: directory doesn't exist '%s'\n");
+    end_process(7);
+  }
+  // Installed last, consulted first: the product catalogue wins over the tool's.
+  const QString locale = QLocale::system().name();
+  install_catalogue("orvchoptags_" + locale, directory.filePath());
+  install_catalogue("plovident_" + locale, directory.filePath());
+}
+
+QString translate(const char* context, const char* source_text, const char* comment) {
+  return QCoreApplication::translate(context, source_text, comment);
+}
+
+QString local_text(const char* bytes) { return QString::fromLocal8Bit(bytes); }
+
+void print_message(FILE* channel, const QString& text) {
+  const QByteArray bytes = text.toLocal8Bit();
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), channel);
+}
+
+void print_message_template(FILE* channel, const QString& text, const char* tmpl) {
+  if (tmpl == nullptr || *tmpl == '\0') {
+    print_message(channel, text);
+    return;
+  }
+  std::fprintf(channel, tmpl, text.toLocal8Bit().constData());
+}
+
+void fail(int status, const QString& message) {
+  print_message(stderr, message);
+  end_process(status);
+}

@@ -1,0 +1,9 @@
+#include "driver/run_settings.h"
+
+const char* current_source_name = nullptr;
+NamingFunction naming_convention = nullptr;
+bool naming_from_default = false;
+bool list_only = false;
+bool no_overwrite = true;
+const char* output_directory = nullptr;
+FILE* studio_log = nullptr;

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>PLOVIdent</name>
+    <message>
+        <source>Kovar</source>
+        <translation>Kovar</translation>
+    </message>
+</context>
+</TS>
