@@ -1,0 +1,25 @@
+#ifndef MIRELCHOP_ANALYSIS_SCANNER_H
+#define MIRELCHOP_ANALYSIS_SCANNER_H
+
+#include <cstdint>
+#include <cstdio>
+
+#include "analysis/semantic_value.h"
+
+// The stream the scanner reads; assigned by the run loop before each source.
+extern FILE* scanner_input;
+
+// Position and text of the token last returned by next_token.
+extern SemanticValue token_value;
+
+// Position of the last item scanned (line start right after a newline).
+extern int32_t scan_line;
+extern int32_t scan_column;
+
+// The number of the next token of scanner_input; 0 at its end.
+int next_token();
+
+// Puts the scanner at line 1, column 1, in its normal mode, for a new source.
+void scanner_reset();
+
+#endif
