@@ -1,12 +1,15 @@
 #include <QCoreApplication>
 #include <vector>
 
+#include "driver/command_line.h"
 #include "driver/messages.h"
+#include "driver/naming.h"
 #include "driver/run_loop.h"
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   setup_translations();
-  std::vector<const char*> sources(argv + 1, argv + argc);
+  read_naming_environment("MIRELCHOP");
+  const std::vector<const char*> sources = parse_command_line(argc, argv);
   return run_sources(sources);
 }

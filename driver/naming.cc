@@ -1,0 +1,62 @@
+#include "driver/naming.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "analysis/ac_tree.h"
+#include "driver/ac_mem.h"
+#include "driver/messages.h"
+#include "driver/run_settings.h"
+
+namespace {
+
+// Only the ASCII capitals are lowered: other bytes, UTF-8 included, pass as they are.
+char lower_ascii(char byte) { return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte; }
+
+// Copies the lowered full name into a zero-filled block with room for
+// `extension`, turning dots into `dot`, and appends the extension.
+char* file_name(const Unit* unit, char dot, const char* extension) {
+  const size_t length = std::strlen(unit->full_name);
+  char* name = static_cast<char*>(ac_alloc(length + std::strlen(extension) + 1));
+  for (size_t i = 0; i < length; ++i) {
+    const char byte = unit->full_name[i];
+    name[i] = byte == '.' ? dot : lower_ascii(byte);
+  }
+  std::strcpy(name + length, extension);
+  return name;
+}
+
+}  // namespace
+
+void read_naming_environment(const char* variable) {
+  const char* value = std::getenv(variable);
+  if (value == nullptr) {
+    naming_from_default = true;
+    naming_convention = gnat_file_name;
+    return;
+  }
+  select_naming_convention(local_text(value));
+}
+
+void select_naming_convention(const QString& name) {
+  const QString upper = name.toUpper();
+  if (upper == QLatin1String("VESK")) {
+    naming_convention = vesk_file_name;
+  } else if (upper == QLatin1String("GNAT")) {
+    naming_convention = gnat_file_name;
+  } else {
+    fail(7, translate("Error", "Error : unknown naming convention (%1)\n", "%1 is a string").arg(name));
+  }
+}
+
+const char* naming_convention_name() { return naming_convention == vesk_file_name ? "VESK" : "GNAT"; }
+
+char* gnat_file_name(const Unit* unit) {
+  char* name = file_name(unit, '-', unit->kind == SPEC ? ".ads" : ".adb");
+  // A one-letter parent a, g, i or s would clash with the predefined
+  // hierarchies' file names, so its hyphen becomes a tilde.
+  if (name[1] == '-' && std::strchr("agis", name[0]) != nullptr) name[1] = '~';
+  return name;
+}
+
+char* vesk_file_name(const Unit* unit) { return file_name(unit, '.', unit->kind == SPEC ? ".1.ada" : ".2.ada"); }
