@@ -108,6 +108,13 @@ Erreur fatale : impossible d&apos;allouer %1 octets
         <translation>Erreur : écriture du fichier temporaire.
 </translation>
     </message>
+    <message>
+        <source>Warning: can&apos;t open log file &quot;%1&quot;, no log is written.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Attention : impossible d&apos;ouvrir le fichier journal &quot;%1&quot;, aucun journal n&apos;est écrit.
+</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -154,6 +161,83 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </source>
         <comment>%1 is an ada unit name</comment>
         <translation>Erreur interne : l&apos;unité %1 n&apos;a pas de position de fin.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Chop Usage</name>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>Usage: mirelchop [options] &lt;file&gt; [..&lt;file&gt;] [&lt;dir&gt;]
+</source>
+        <translation>Usage : mirelchop [options] &lt;fichier&gt; [..&lt;fichier&gt;] [&lt;rép&gt;]
+</translation>
+    </message>
+    <message>
+        <source> &lt;file&gt;     : ada source file to split.
+</source>
+        <translation> &lt;fichier&gt;  : fichier source ada à découper.
+</translation>
+    </message>
+    <message>
+        <source> &lt;dir&gt;      : output directory (default: working directory).
+</source>
+        <translation> &lt;rép&gt;      : répertoire de sortie (par défaut : répertoire courant).
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+</source>
+        <translation>
+Options :
+</translation>
+    </message>
+    <message>
+        <source> -v,-version: print version informations.
+</source>
+        <translation> -v,-version: affiche les informations de version.
+</translation>
+    </message>
+    <message>
+        <source> -l         : print on stdout generated file name only.
+</source>
+        <translation> -l         : affiche seulement les noms des fichiers générés.
+</translation>
+    </message>
+    <message>
+        <source> -w         : allow file overwrite.
+</source>
+        <translation> -w         : autorise l&apos;écrasement des fichiers.
+</translation>
+    </message>
+    <message>
+        <source> -n &lt;naming&gt;: force naming convention (see below).
+</source>
+        <translation> -n &lt;nommage&gt;: impose la convention de nommage (voir ci-dessous).
+</translation>
+    </message>
+    <message>
+        <source>Current %1 chop naming is &quot;%2&quot;
+</source>
+        <comment>%1 is &apos;default&apos; or &apos;MIRELCHOP&apos;, %2 is a string</comment>
+        <translation>Nommage %1 actuel : &quot;%2&quot;
+</translation>
+    </message>
+    <message>
+        <source>You can use MIRELCHOP environment variable to change default naming convention.
+</source>
+        <translation>La variable d&apos;environnement MIRELCHOP change la convention de nommage par défaut.
+</translation>
+    </message>
+    <message>
+        <source>Supported naming conventions are: &quot;GNAT&quot;, &quot;VESK&quot; 
+</source>
+        <comment>GNAT and VESK are ada compiler name</comment>
+        <translation>Conventions de nommage reconnues : &quot;GNAT&quot;, &quot;VESK&quot; 
 </translation>
     </message>
 </context>

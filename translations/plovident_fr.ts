@@ -7,5 +7,11 @@
         <source>Kovar</source>
         <translation>Kovar</translation>
     </message>
+    <message>
+        <source>Copyright (C) 2013 Kovar.
+All rights reserved.</source>
+        <translation>Copyright (C) 2013 Kovar.
+Tous droits réservés.</translation>
+    </message>
 </context>
 </TS>
