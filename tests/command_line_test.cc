@@ -1,0 +1,119 @@
+// Whole-program rows for start-up, the command line, naming and the banner.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/cli_harness.h"
+
+namespace {
+
+const std::string banner =
+    "Kovar 8.0.0.5.340.013\n"
+    "Build Number:  340.013\n"
+    "Copyright (C) 2013 Kovar.\n"
+    "All rights reserved.\n";
+
+const std::string version_text = banner +
+    "   Date : 2013-12-06 01:17:00\n"
+    "     OS : win32\n";
+
+std::string usage(const std::string& label, const std::string& convention) {
+  return "\n"
+         "Usage: mirelchop [options] <file> [..<file>] [<dir>]\n"
+         "\n"
+         " <file>     : ada source file to split.\n"
+         " <dir>      : output directory (default: working directory).\n"
+         "\n"
+         "Options:\n"
+         " -v,-version: print version informations.\n"
+         " -l         : print on stdout generated file name only.\n"
+         " -w         : allow file overwrite.\n"
+         " -n <naming>: force naming convention (see below).\n"
+         "\n"
+         "Current " + label + " chop naming is \"" + convention + "\"\n"
+         "\n"
+         "You can use MIRELCHOP environment variable to change default naming convention.\n"
+         "\n"
+         "Supported naming conventions are: \"GNAT\", \"VESK\" \n"
+         "\n" + banner;
+}
+
+const std::string french_version_text =
+    "Kovar 8.0.0.5.340.013\n"
+    "Numéro de build :  340.013\n"
+    "Copyright (C) 2013 Kovar.\n"
+    "Tous droits réservés.\n"
+    "   Date : 2013-12-06 01:17:00\n"
+    "     SE : win32\n";
+
+const Environment french = {{"LANG", "fr_FR.UTF-8"}};
+
+// One invocation in a scratch directory holding `source.ada` (empty), the
+// directory `outdir`, and whatever else the row names.
+struct CommandLineCase {
+  const char* name;
+  std::vector<std::string> args;
+  Environment env;
+  std::string expected_out;
+  std::string expected_err;
+  int expected_status;
+};
+
+class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(CommandLineTest, PrintsAndEndsAsExpected) {
+  const CommandLineCase& c = GetParam();
+  const std::string dir = make_scratch_dir();
+  write_file(dir + "/source.ada", "");
+  ASSERT_EQ(mkdir((dir + "/outdir").c_str(), 0755), 0);
+  const CliResult result = run_mirelchop({c.args, c.env, dir});
+  EXPECT_EQ(result.out, c.expected_out);
+  EXPECT_EQ(result.err, c.expected_err);
+  EXPECT_EQ(result.status, c.expected_status);
+}
+
+const CommandLineCase command_line_cases[] = {
+    {"NoArguments", {}, {}, usage("default", "GNAT"), "Error: missing source file.\n", 7},
+    {"HelpWinsOverLaterSource", {"-h", "source.ada"}, {}, usage("default", "GNAT"), "", 7},
+    {"HelpShowsEarlierNamingOption", {"-n", "vesk", "-h"}, {}, usage("default", "VESK"), "", 7},
+    {"UsageLabelWhenVariableSet", {"-h"}, {{"MIRELCHOP", "vesk"}}, usage("MIRELCHOP", "VESK"), "", 7},
+    {"Version", {"-v"}, {}, version_text, "", 0},
+    {"LongVersion", {"-version"}, {}, version_text, "", 0},
+    {"VersionStopsBeforeSource", {"-v", "missing.ada"}, {}, version_text, "", 0},
+    {"FrenchVersion", {"-v"}, french, french_version_text, "", 0},
+    {"FrenchCatalogueFoundFromRegionlessLocale", {"-v"}, {{"LANG", "fr.UTF-8"}}, french_version_text, "", 0},
+    {"NamingOptionLast", {"source.ada", "-n"}, {}, "", "Error: missing parameter for option \"-n\"\n", 7},
+    {"LogOptionLast", {"source.ada", "-studio_log"}, {}, "",
+     "Error: missing parameter for option \"-studio_log\"\n", 7},
+    {"OptionTakenAsNamingName", {"-n", "-l", "source.ada"}, {}, "", "Error : unknown naming convention (-l)\n", 7},
+    {"MixedCaseNamingName", {"-n", "gNaT", "-v"}, {}, version_text, "", 0},
+    {"CombinedOptionLettersAreAFileWord", {"-lw"}, {}, "", "Error : can't open file \"-lw\"\n", 7},
+    {"UpperCaseOptionIsAFileWord", {"-L"}, {}, "", "Error : can't open file \"-L\"\n", 7},
+    {"DirectoryAloneIsASource", {"outdir"}, {}, "", "Error : can't open file \"outdir\"\n", 7},
+    {"SourceThenMissingName", {"source.ada", "missing"}, {}, "", "Error: can't stat file 'missing'", 7},
+    {"MissingSourceThenSource", {"missing.ada", "source.ada"}, {}, "",
+     "Error : can't open file \"missing.ada\"\n", 7},
+    {"UnknownVariableValue", {"-v"}, {{"MIRELCHOP", "bogus"}}, "", "Error : unknown naming convention (bogus)\n", 7},
+    {"EmptyVariableValue", {"-v"}, {{"MIRELCHOP", ""}}, "", "Error : unknown naming convention ()\n", 7},
+    {"VariableWithTrailingBlank", {"-v"}, {{"MIRELCHOP", "GNAT "}}, "",
+     "Error : unknown naming convention (GNAT )\n", 7},
+    {"LowerCaseVariableValue", {"-h"}, {{"MIRELCHOP", "gnat"}}, usage("MIRELCHOP", "GNAT"), "", 7},
+    {"UnknownNameInFrench", {"-n", "ada83"}, french, "", "Erreur : convention de nommage inconnue (ada83)\n", 7},
+    {"Utf8WordInMessage", {"-n", "nommé"}, french, "", "Erreur : convention de nommage inconnue (nommé)\n", 7},
+    {"PercentInWordPrintedLiterally", {"source.ada", "%s%d%1"}, {}, "", "Error: can't stat file '%s%d%1'", 7},
+    {"KovardirUnset", {"-v"}, {{"KOVARDIR", std::nullopt}}, "",
+     "Fatal Error: please setup KOVARDIR environment variable.\n", 7},
+    {"KovardirEmpty", {}, {{"KOVARDIR", ""}}, "", "Fatal Error: please setup KOVARDIR environment variable.\n", 7},
+    {"KovardirWithoutLocale", {"-v"}, {{"KOVARDIR", "/tmp"}}, "",
+     "Fatal Error: directory doesn't exist '/tmp/lib/locale'\n", 7},
+    {"KovardirCheckedBeforeNaming", {"-v"}, {{"KOVARDIR", std::nullopt}, {"MIRELCHOP", "bogus"}}, "",
+     "Fatal Error: please setup KOVARDIR environment variable.\n", 7},
+    {"NoCatalogueForLocale", {"-v"}, {{"LANG", "de_DE.UTF-8"}}, version_text, "", 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, CommandLineTest, ::testing::ValuesIn(command_line_cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
