@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -88,6 +89,11 @@ std::string make_scratch_dir() {
   std::string pattern = std::string(base && *base ? base : "/tmp") + "/mirelchop-test-XXXXXX";
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
   return pattern;
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path, ignored);
 }
 
 void write_file(const std::string& path, const std::string& content) {

@@ -35,6 +35,15 @@ CliResult run_mirelchop(const CliRun& run);
 // A fresh empty directory below the system's temporary directory.
 std::string make_scratch_dir();
 
+// A scratch directory removed with everything in it when the object goes.
+struct ScratchDir {
+  ScratchDir() : path(make_scratch_dir()) {}
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::string path;
+};
+
 // Writes `content` to `path`, replacing it.
 void write_file(const std::string& path, const std::string& content);
 

@@ -65,7 +65,8 @@ class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
 
 TEST_P(CommandLineTest, PrintsAndEndsAsExpected) {
   const CommandLineCase& c = GetParam();
-  const std::string dir = make_scratch_dir();
+  const ScratchDir scratch;
+  const std::string& dir = scratch.path;
   write_file(dir + "/source.ada", "");
   ASSERT_EQ(mkdir((dir + "/outdir").c_str(), 0755), 0);
   const CliResult result = run_mirelchop({c.args, c.env, dir});
@@ -108,6 +109,10 @@ const CommandLineCase command_line_cases[] = {
     {"KovardirEmpty", {}, {{"KOVARDIR", ""}}, "", "Fatal Error: please setup KOVARDIR environment variable.\n", 7},
     {"KovardirWithoutLocale", {"-v"}, {{"KOVARDIR", "/tmp"}}, "",
      "Fatal Error: directory doesn't exist '/tmp/lib/locale'\n", 7},
+    {"KovardirWithTrailingSeparator", {}, {{"KOVARDIR", "/tmp/"}}, "",
+     "Fatal Error: directory doesn't exist '/tmp//lib/locale'\n", 7},
+    {"KovardirPrintedLiterally", {}, {{"KOVARDIR", "/tmp/d\xC3\xA9j\xC3\xA0%s%d"}}, "",
+     "Fatal Error: directory doesn't exist '/tmp/d\xC3\xA9j\xC3\xA0%s%d/lib/locale'\n", 7},
     {"KovardirCheckedBeforeNaming", {"-v"}, {{"KOVARDIR", std::nullopt}, {"MIRELCHOP", "bogus"}}, "",
      "Fatal Error: please setup KOVARDIR environment variable.\n", 7},
     {"NoCatalogueForLocale", {"-v"}, {{"LANG", "de_DE.UTF-8"}}, version_text, "", 0},
