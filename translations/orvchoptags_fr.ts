@@ -109,6 +109,27 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </translation>
     </message>
     <message>
+        <source>Error: can&apos;t read source file &quot;%1&quot;
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Erreur : impossible de lire le fichier source &quot;%1&quot;
+</translation>
+    </message>
+    <message>
+        <source>Error : can&apos;t write &quot;%1&quot;, cannot continue.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Erreur : impossible d&apos;écrire &quot;%1&quot;, arrêt.
+</translation>
+    </message>
+    <message>
+        <source>Error: the original text of &quot;%1&quot; is kept in &quot;%2&quot;.
+</source>
+        <comment>%1 and %2 are file names</comment>
+        <translation>Erreur : le texte d&apos;origine de &quot;%1&quot; est conservé dans &quot;%2&quot;.
+</translation>
+    </message>
+    <message>
         <source>Warning: can&apos;t open log file &quot;%1&quot;, no log is written.
 </source>
         <comment>%1 is a file name</comment>

@@ -1,0 +1,212 @@
+#include "chop/chopper.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "analysis/ac_tree.h"
+#include "chop/copy_reader.h"
+#include "chop/file_io.h"
+#include "chop/source_copy.h"
+#include "chop/unit_file.h"
+#include "driver/ac_mem.h"
+#include "driver/messages.h"
+#include "driver/process_exit.h"
+#include "driver/run_settings.h"
+
+namespace {
+
+// What one chop holds, kept together so that every error path can release
+// it and leave the directories clean.
+struct ChopState {
+  const char* source_word;
+  TemporaryCopy copy;
+  CopyReader reader;
+  uint64_t line;         // the line the next byte of the copy belongs to
+  int unit_fd;           // the unit file being written, or -1
+  char* unit_path;       // its path, from ac_alloc, or null
+  bool unit_is_source;   // the open unit file is the source itself
+  bool source_replaced;  // some unit file of this chop was the source itself
+};
+
+// Ends the chop after an error: prints `message`, removes the open unit
+// file (it is incomplete) and the temporary copy, and ends the process with
+// `status`. Once the source has been replaced by a unit file, the copy holds
+// the only full text of the source, so it is kept, the user is told where,
+// and a unit file that is the source is not removed either.
+[[noreturn]] void abandon_chop(ChopState& chop, int status, const QString& message) {
+  print_message(stderr, message);
+  if (chop.unit_fd >= 0) {
+    close(chop.unit_fd);
+    if (!chop.unit_is_source) unlink(chop.unit_path);
+  }
+  ac_free(chop.unit_path);
+  copy_reader_close(chop.reader);
+  if (chop.source_replaced)
+    print_message(stderr, translate("Error", "Error: the original text of \"%1\" is kept in \"%2\".\n",
+                                    "%1 and %2 are file names")
+                              .arg(local_text(chop.source_word), local_text(chop.copy.name)));
+  else
+    remove_temporary_copy(chop.copy);
+  end_process(status);
+}
+
+// The error for a unit file that could not be written whole.
+QString write_error(const char* path) {
+  return translate("Error", "Error : can't write \"%1\", cannot continue.\n", "%1 is a file name")
+      .arg(local_text(path));
+}
+
+// Writes bytes of the copy to the open unit file; a failure ends the chop.
+void write_unit_text(ChopState& chop, const char* data, std::size_t size) {
+  if (!write_block(chop.unit_fd, data, size)) abandon_chop(chop, 7, write_error(chop.unit_path));
+}
+
+// Ends the chop when the copy could not be read to its end, which would
+// otherwise pass for its end and cut the unit files short.
+void check_copy_read(ChopState& chop) {
+  if (chop.reader.failed)
+    abandon_chop(chop, 7,
+                 translate("Error", "Error: can't read source file \"%1\"\n", "%1 is a file name")
+                     .arg(local_text(chop.source_word)));
+}
+
+// Closes the open unit file, if any. Some file systems report a failed write
+// only on close, so that is checked like every write.
+void close_unit_file(ChopState& chop) {
+  if (chop.unit_fd < 0) return;
+  const int fd = chop.unit_fd;
+  if (close(fd) != 0) {
+    chop.unit_fd = -1;
+    if (!chop.unit_is_source) unlink(chop.unit_path);
+    abandon_chop(chop, 7, write_error(chop.unit_path));
+  }
+  chop.unit_fd = -1;
+  chop.unit_is_source = false;
+  ac_free(chop.unit_path);
+  chop.unit_path = nullptr;
+}
+
+// Copies one unit's text to the open unit file: from the read position
+// through the newline that ends the unit's end line, or through the next
+// newline when the previous unit ended on that same line. Stops early only
+// at the end of the copy.
+void copy_unit_text(const Unit* unit, ChopState& chop) {
+  if (unit->end_line == 0 || unit->end_column == 0)
+    abandon_chop(chop, 9,
+                 translate("Internal Error", "Internal Error : unit %1 have no end position.\n",
+                           "%1 is an ada unit name")
+                     .arg(local_text(unit->full_name)));
+  uint64_t newlines_left = chop.line <= unit->end_line ? unit->end_line - chop.line + 1 : 1;
+  CopyReader& reader = chop.reader;
+  while (newlines_left > 0 && copy_reader_fill(reader)) {
+    const char* begin = reader.block + reader.start;
+    const char* limit = reader.block + reader.end;
+    const char* cursor = begin;
+    while (newlines_left > 0) {
+      const void* newline = std::memchr(cursor, '\n', static_cast<std::size_t>(limit - cursor));
+      if (newline == nullptr) {
+        cursor = limit;
+        break;
+      }
+      cursor = static_cast<const char*>(newline) + 1;
+      --newlines_left;
+      ++chop.line;
+    }
+    const auto span = static_cast<std::size_t>(cursor - begin);
+    write_unit_text(chop, begin, span);
+    reader.start += span;
+  }
+  check_copy_read(chop);
+}
+
+// Copies what is left of the copy, the text after the last unit, to the open unit file.
+void copy_remaining_text(ChopState& chop) {
+  CopyReader& reader = chop.reader;
+  while (copy_reader_fill(reader)) {
+    write_unit_text(chop, reader.block + reader.start, reader.end - reader.start);
+    reader.start = reader.end;
+  }
+  check_copy_read(chop);
+}
+
+// Refuses to replace the file at `path` (taking ownership of the string).
+[[noreturn]] void refuse_overwrite(ChopState& chop, char* path) {
+  const QString message =
+      translate("Error", "Error:\"%1\" already exist, use -w to overwrite.\n", "%1 is a file name")
+          .arg(local_text(path));
+  ac_free(path);
+  abandon_chop(chop, 5, message);
+}
+
+// Creates the unit file at `path` (taking ownership of the string) and makes
+// it the open unit file, under the overwrite rule.
+void open_unit_file(ChopState& chop, char* path) {
+  if (no_overwrite && unit_file_exists(path)) refuse_overwrite(chop, path);
+  const int fd = unit_file_create(path, no_overwrite);
+  if (fd < 0) {
+    // Something appeared at the path after the check: still not ours to replace.
+    if (no_overwrite && errno == EEXIST) refuse_overwrite(chop, path);
+    const QString message = translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n",
+                                      "%1 is a file name")
+                                .arg(local_text(path));
+    ac_free(path);
+    abandon_chop(chop, 7, message);
+  }
+  chop.unit_fd = fd;
+  chop.unit_path = path;
+  struct stat status;
+  chop.unit_is_source = fstat(fd, &status) == 0 && status.st_dev == chop.copy.source_device &&
+                        status.st_ino == chop.copy.source_inode;
+  if (chop.unit_is_source) chop.source_replaced = true;
+}
+
+// Tells the user about the unit file just created, and logs it.
+void announce_unit_file(const char* path) {
+  if (list_only) {
+    std::fputs(path, stdout);
+    std::fputc('\n', stdout);
+  } else {
+    print_message(stdout, translate("Message", "Writting %1\n", "%1 is a file name").arg(local_text(path)));
+  }
+  if (studio_log != nullptr) std::fprintf(studio_log, "ADA %s\n", path);
+}
+
+}  // namespace
+
+int chop_file(const char* source_word, const Unit* first_unit) {
+  if (!list_only) std::printf("From %s\n", source_word);
+  ChopState chop = {};
+  chop.source_word = source_word;
+  chop.unit_fd = -1;
+  chop.reader.fd = -1;
+  copy_source_to_temp(source_word, chop.copy);
+  if (!copy_reader_open(chop.reader, chop.copy.name))
+    abandon_chop(chop, 7,
+                 translate("Error", "Error : can't open file \"%1\" for chopping.\n", "%1 is a file name")
+                     .arg(local_text(source_word)));
+  chop.line = 1;
+
+  int count = 0;
+  for (const Unit* unit = first_unit; unit != nullptr; unit = unit->next) {
+    close_unit_file(chop);
+    char* file_name = naming_convention(unit);
+    char* path = unit_file_path(output_directory, file_name);
+    ac_free(file_name);
+    open_unit_file(chop, path);
+    announce_unit_file(chop.unit_path);
+    copy_unit_text(unit, chop);
+    ++count;
+  }
+  if (chop.unit_fd >= 0) {
+    copy_remaining_text(chop);
+    close_unit_file(chop);
+  }
+  copy_reader_close(chop.reader);
+  remove_temporary_copy(chop.copy);
+  return count;
+}

@@ -1,0 +1,41 @@
+#include "chop/copy_reader.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "chop/file_io.h"
+#include "driver/ac_mem.h"
+
+namespace {
+
+// Large enough that a unit's text usually leaves in one write, small enough
+// to stay in cache.
+constexpr std::size_t reader_block_size = 256 * 1024;
+
+}  // namespace
+
+bool copy_reader_open(CopyReader& reader, const char* name) {
+  reader = CopyReader{-1, nullptr, 0, 0, 0, false};
+  const int fd = open(name, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  reader.fd = fd;
+  reader.block = static_cast<char*>(ac_alloc(reader_block_size));
+  reader.capacity = reader_block_size;
+  return true;
+}
+
+bool copy_reader_fill(CopyReader& reader) {
+  if (reader.start < reader.end) return true;
+  if (reader.fd < 0 || reader.failed) return false;
+  const ssize_t count = read_block(reader.fd, reader.block, reader.capacity);
+  reader.start = 0;
+  reader.end = count > 0 ? static_cast<std::size_t>(count) : 0;
+  if (count < 0) reader.failed = true;
+  return reader.end > 0;
+}
+
+void copy_reader_close(CopyReader& reader) {
+  if (reader.fd >= 0) close(reader.fd);
+  ac_free(reader.block);
+  reader = CopyReader{-1, nullptr, 0, 0, 0, false};
+}

@@ -1,0 +1,35 @@
+#include "chop/file_io.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+ssize_t read_block(int fd, char* buffer, std::size_t size) {
+  std::size_t filled = 0;
+  while (filled < size) {
+    const ssize_t n = read(fd, buffer + filled, size - filled);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (n == 0) break;
+    filled += static_cast<std::size_t>(n);
+  }
+  return static_cast<ssize_t>(filled);
+}
+
+bool write_block(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    // A zero-byte write of a non-empty block makes no progress; treat it as
+    // the failure it is rather than spinning.
+    if (n == 0) return false;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}

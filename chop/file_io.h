@@ -1,0 +1,18 @@
+#ifndef MIRELCHOP_CHOP_FILE_IO_H
+#define MIRELCHOP_CHOP_FILE_IO_H
+
+#include <sys/types.h>
+
+#include <cstddef>
+
+// Reads from `fd` into `buffer` until `size` bytes are in or the file ends.
+// Returns the count read, or -1 on a read error; a count below `size` means
+// the end of the file was reached, never that a read failed.
+ssize_t read_block(int fd, char* buffer, std::size_t size);
+
+// Writes all `size` bytes of `data` to `fd`, going on after short writes.
+// False on any error: a full disk or a file-size limit shows as a short
+// write followed by a failing one, so it is never mistaken for success.
+bool write_block(int fd, const char* data, std::size_t size);
+
+#endif

@@ -1,0 +1,20 @@
+#ifndef MIRELCHOP_CHOP_UNIT_FILE_H
+#define MIRELCHOP_CHOP_UNIT_FILE_H
+
+// The path of a unit file: `file_name` alone when `directory` is null or
+// empty, else the directory, a '/' unless it already ends with one, and the
+// file name. The bytes are used as given, with no conversion, so a directory
+// named in any encoding is the one written to. A new string from ac_alloc.
+char* unit_file_path(const char* directory, const char* file_name);
+
+// True when something exists at `path`, readable or not, a symbolic link
+// whose target is missing included.
+bool unit_file_exists(const char* path);
+
+// Creates the unit file at `path` for writing and returns its descriptor,
+// or -1 with errno set. With `exclusive`, fails with EEXIST when anything
+// already exists there, so nothing can appear and be replaced between a
+// check and the creation; otherwise an existing file is emptied and reused.
+int unit_file_create(const char* path, bool exclusive);
+
+#endif
