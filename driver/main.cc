@@ -5,8 +5,10 @@
 #include "driver/messages.h"
 #include "driver/naming.h"
 #include "driver/run_loop.h"
+#include "driver/standard_streams.h"
 
 int main(int argc, char** argv) {
+  ensure_standard_streams_open();
   QCoreApplication application(argc, argv);
   setup_translations();
   read_naming_environment("MIRELCHOP");
