@@ -1,14 +1,46 @@
-/* Ada 95 compilation-unit grammar. */
+/* Ada 95 compilation-unit grammar, with the actions that turn the parse of
+   one source file into its unit list. Productions are numbered in comments;
+   the numbers are bison's own rule numbers (rule 0 is the start rule). */
 
 %code requires {
 #include "analysis/semantic_value.h"
 }
 
 %code {
+#include "analysis/ac_tree.h"
+#include "analysis/parse_actions.h"
+#include "analysis/parse_strings.h"
 #include "analysis/scanner.h"
+#include "analysis/syntax_error.h"
+#include "driver/ac_mem.h"
 
-static void yyerror(const char*) {}
-#define yylex next_token
+/* The state and value stacks hold 400 entries and never grow. Bison counts
+   its stack as exhausted once the last entry is filled, so it is given one
+   more. Exhaustion comes to yyerror like a syntax error and is reported as
+   one. */
+#define YYINITDEPTH 401
+#define YYMAXDEPTH YYINITDEPTH
+/* Never called with stacks that cannot grow; named so that no allocation
+   can bypass the guarded allocator. */
+#define YYMALLOC ac_alloc
+#define YYFREE ac_free
+
+/* There is no error recovery: the first error ends the run. */
+static void yyerror(const char*) { report_syntax_error(); }
+
+/* The next token with its position; identifiers and literals bring their
+   text, which the parse keeps until the source is done. Other tokens carry
+   no text, so no stale pointer reaches the value stack. */
+static int yylex() {
+  const int token = next_token();
+  yylval = token_value;
+  yylval.names = nullptr;
+  if (token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL)
+    parse_string_keep(yylval.text);
+  else
+    yylval.text = nullptr;
+  return token;
+}
 }
 
 %define api.value.type {SemanticValue}
@@ -121,8 +153,1399 @@ static void yyerror(const char*) {}
 
 %%
 
+/* 1-8: pragmas. */
+
+pragma
+    : PRAGMA defining_identifier SEMICOLON                       /* 1 */
+    | PRAGMA direct_name LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON /* 2 */
+    ;
+
+pragma_argument_list
+    : pragma_argument                                            /* 3 */
+    | pragma_argument_list COMMA pragma_argument                 /* 4 */
+    ;
+
+pragma_argument
+    : expression                                                 /* 5 */
+    | direct_name ARROW expression                               /* 6 */
+    ;
+
+pragma_list
+    : %empty                                                     /* 7 */
+    | pragma_list pragma                                         /* 8 */
+    ;
+
+/* 9-140: basic declarations, objects, types and their definitions. */
+
+basic_declaration
+    : object_declaration                                         /* 9 */
+    | type_declaration                                           /* 10 */
+    | subtype_declaration                                        /* 11 */
+    | subprogram_declaration                                     /* 12 */
+    | package_declaration                                        /* 13 */
+    | task_declaration                                           /* 14 */
+    | protected_declaration                                      /* 15 */
+    | exception_declaration                                      /* 16 */
+    | generic_declaration                                        /* 17 */
+    | renaming_declaration                                       /* 18 */
+    | body_stub                                                  /* 19 */
+    | number_declaration                                         /* 20 */
+    ;
+
+object_declaration
+    : defining_identifier_list COLON object_qualifier_opt object_subtype_definition initialization_opt SEMICOLON /* 21 */
+    ;
+
+defining_identifier_list
+    : defining_identifier                                        /* 22 */
+    | defining_identifier_list COMMA defining_identifier         /* 23 */
+    ;
+
+defining_identifier
+    : IDENTIFIER                                                 /* 24 */
+    ;
+
+object_qualifier_opt
+    : %empty                                                     /* 25 */
+    | ALIASED                                                    /* 26 */
+    | CONSTANT                                                   /* 27 */
+    | ALIASED CONSTANT                                           /* 28 */
+    ;
+
+object_subtype_definition
+    : subtype_indication                                         /* 29 */
+    | array_type_definition                                      /* 30 */
+    ;
+
+initialization_opt
+    : %empty                                                     /* 31 */
+    | ASSIGNMENT expression                                      /* 32 */
+    ;
+
+number_declaration
+    : defining_identifier_list COLON CONSTANT ASSIGNMENT expression SEMICOLON /* 33 */
+    ;
+
+type_declaration
+    : TYPE defining_identifier discriminant_part_opt type_definition_opt SEMICOLON /* 34 */
+    ;
+
+discriminant_part_opt
+    : %empty                                                     /* 35 */
+    | known_discriminant_part                                    /* 36 */
+    | LEFT_PAREN BOX RIGHT_PAREN                                 /* 37 */
+    ;
+
+type_definition_opt
+    : %empty                                                     /* 38 */
+    | IS type_definition                                         /* 39 */
+    ;
+
+type_definition
+    : enumeration_type_definition                                /* 40 */
+    | integer_type_definition                                    /* 41 */
+    | real_type_definition                                       /* 42 */
+    | array_type_definition                                      /* 43 */
+    | record_type_definition                                     /* 44 */
+    | access_type_definition                                     /* 45 */
+    | derived_type_definition                                    /* 46 */
+    | private_type_definition                                    /* 47 */
+    ;
+
+subtype_declaration
+    : SUBTYPE defining_identifier IS subtype_indication SEMICOLON /* 48 */
+    ;
+
+subtype_indication
+    : name constraint                                            /* 49 */
+    | name                                                       /* 50 */
+    | name LEFT_PAREN RIGHT_PAREN                                /* 51 */
+    ;
+
+constraint
+    : range_constraint                                           /* 52 */
+    | digits_constraint                                          /* 53 */
+    | fixed_point_definition                                     /* 54 */
+    ;
+
+digits_constraint
+    : DIGITS expression range_constraint_opt                     /* 55 */
+    ;
+
+derived_type_definition
+    : NEW subtype_indication                                     /* 56 */
+    | NEW subtype_indication WITH PRIVATE                        /* 57 */
+    | NEW subtype_indication WITH record_definition              /* 58 */
+    | ABSTRACT NEW subtype_indication WITH PRIVATE               /* 59 */
+    | ABSTRACT NEW subtype_indication WITH record_definition     /* 60 */
+    ;
+
+range_constraint
+    : RANGE range                                                /* 61 */
+    ;
+
+range
+    : simple_expression DOUBLE_DOT simple_expression             /* 62 */
+    | name TICK RANGE                                            /* 63 */
+    | name TICK RANGE LEFT_PAREN expression RIGHT_PAREN          /* 64 */
+    ;
+
+enumeration_type_definition
+    : LEFT_PAREN enumeration_literal_list RIGHT_PAREN            /* 65 */
+    ;
+
+enumeration_literal_list
+    : enumeration_literal_specification                          /* 66 */
+    | enumeration_literal_list COMMA enumeration_literal_specification /* 67 */
+    ;
+
+enumeration_literal_specification
+    : defining_identifier                                        /* 68 */
+    | CHARACTER_LITERAL                                          /* 69 */
+    ;
+
+integer_type_definition
+    : signed_integer_type_definition                             /* 70 */
+    | MOD expression                                             /* 71 */
+    ;
+
+signed_integer_type_definition
+    : range_constraint                                           /* 72 */
+    ;
+
+real_range_specification_opt
+    : %empty                                                     /* 73 */
+    | signed_integer_type_definition                             /* 74 */
+    ;
+
+real_type_definition
+    : floating_point_definition                                  /* 75 */
+    | fixed_point_definition                                     /* 76 */
+    ;
+
+floating_point_definition
+    : DIGITS expression real_range_specification_opt             /* 77 */
+    ;
+
+fixed_point_definition
+    : DELTA expression real_range_specification_opt              /* 78 */
+    | DELTA expression DIGITS expression real_range_specification_opt /* 79 */
+    ;
+
+array_type_definition
+    : unconstrained_array_definition                             /* 80 */
+    | constrained_array_definition                               /* 81 */
+    ;
+
+unconstrained_array_definition
+    : ARRAY LEFT_PAREN index_subtype_definition_list RIGHT_PAREN OF component_definition /* 82 */
+    ;
+
+constrained_array_definition
+    : ARRAY index_constraint OF component_definition             /* 83 */
+    ;
+
+component_definition
+    : aliased_opt subtype_indication                             /* 84 */
+    ;
+
+aliased_opt
+    : %empty                                                     /* 85 */
+    | ALIASED                                                    /* 86 */
+    ;
+
+index_subtype_definition_list
+    : index_subtype_definition                                   /* 87 */
+    | index_subtype_definition_list COMMA index_subtype_definition /* 88 */
+    ;
+
+index_subtype_definition
+    : name RANGE BOX                                             /* 89 */
+    ;
+
+index_constraint
+    : LEFT_PAREN discrete_range_list RIGHT_PAREN                 /* 90 */
+    ;
+
+discrete_range_list
+    : discrete_range                                             /* 91 */
+    | discrete_range_list COMMA discrete_range                   /* 92 */
+    ;
+
+discrete_range
+    : range                                                      /* 93 */
+    | name range_constraint_opt                                  /* 94 */
+    ;
+
+range_constraint_opt
+    : %empty                                                     /* 95 */
+    | range_constraint                                           /* 96 */
+    ;
+
+record_type_definition
+    : tagged_opt limited_opt record_definition                   /* 97 */
+    ;
+
+end_record
+    : END RECORD                                                 /* 98 */
+    ;
+
+record_definition
+    : RECORD pragma_list component_list end_record               /* 99 */
+    | NULL RECORD                                                /* 100 */
+    ;
+
+tagged_opt
+    : %empty                                                     /* 101 */
+    | TAGGED                                                     /* 102 */
+    | ABSTRACT TAGGED                                            /* 103 */
+    ;
+
+component_list
+    : component_declaration_list variant_part_opt                /* 104 */
+    | variant_part pragma_list                                   /* 105 */
+    | NULL SEMICOLON pragma_list                                 /* 106 */
+    ;
+
+component_declaration_list
+    : component_declaration                                      /* 107 */
+    | component_declaration_list pragma_list component_declaration /* 108 */
+    ;
+
+variant_part_opt
+    : pragma_list                                                /* 109 */
+    | pragma_list variant_part pragma_list                       /* 110 */
+    ;
+
+component_declaration
+    : defining_identifier_list COLON component_definition initialization_opt SEMICOLON /* 111 */
+    ;
+
+known_discriminant_part
+    : LEFT_PAREN discriminant_specification_list RIGHT_PAREN     /* 112 */
+    ;
+
+discriminant_specification_list
+    : discriminant_specification                                 /* 113 */
+    | discriminant_specification_list SEMICOLON discriminant_specification /* 114 */
+    ;
+
+discriminant_specification
+    : defining_identifier_list COLON access_opt mark initialization_opt /* 115 */
+    ;
+
+access_opt
+    : %empty                                                     /* 116 */
+    | access_prefix                                              /* 117 */
+    ;
+
+access_prefix
+    : ACCESS                                                     /* 118 */
+    | NOT NULL ACCESS                                            /* 119 */
+    ;
+
+discriminant_direct_name
+    : direct_name                                                /* 120 */
+    | LEFT_PAREN direct_name RIGHT_PAREN                         /* 121 */
+    ;
+
+variant_part
+    : CASE discriminant_direct_name IS pragma_list variant_list END CASE SEMICOLON /* 122 */
+    ;
+
+variant_list
+    : variant                                                    /* 123 */
+    | variant_list variant                                       /* 124 */
+    ;
+
+variant
+    : WHEN discrete_choice_list ARROW pragma_list component_list /* 125 */
+    ;
+
+discrete_choice_list
+    : discrete_choice                                            /* 126 */
+    | discrete_choice_list BAR discrete_choice                   /* 127 */
+    ;
+
+discrete_choice
+    : expression                                                 /* 128 */
+    | ranged_choice                                              /* 129 */
+    | OTHERS                                                     /* 130 */
+    ;
+
+ranged_choice
+    : name range_constraint                                      /* 131 */
+    | range                                                      /* 132 */
+    ;
+
+access_type_definition
+    : access_prefix subtype_indication                           /* 133 */
+    | access_prefix CONSTANT subtype_indication                  /* 134 */
+    | access_prefix ALL subtype_indication                       /* 135 */
+    | access_prefix access_to_subprogram_definition              /* 136 */
+    ;
+
+access_to_subprogram_definition
+    : protected_opt PROCEDURE formal_part_opt                    /* 137 */
+    | protected_opt FUNCTION formal_part_opt RETURN mark         /* 138 */
+    ;
+
+protected_opt
+    : %empty                                                     /* 139 */
+    | PROTECTED                                                  /* 140 */
+    ;
+
+/* 141-158: declarative parts. */
+
+declarative_part
+    : %empty                                                     /* 141 */
+    | declarative_item_list                                      /* 142 */
+    ;
+
+basic_declarative_part
+    : %empty                                                     /* 143 */
+    | basic_declarative_item_list                                /* 144 */
+    ;
+
+basic_declarative_item_list
+    : basic_declarative_item                                     /* 145 */
+    | basic_declarative_item_list basic_declarative_item         /* 146 */
+    ;
+
+basic_declarative_item
+    : basic_declaration                                          /* 147 */
+    | representation_clause                                      /* 148 */
+    | use_clause                                                 /* 149 */
+    | pragma                                                     /* 150 */
+    ;
+
+declarative_item_list
+    : declarative_item                                           /* 151 */
+    | declarative_item_list declarative_item                     /* 152 */
+    ;
+
+declarative_item
+    : proper_body                                                /* 153 */
+    | basic_declarative_item                                     /* 154 */
+    ;
+
+proper_body
+    : subprogram_body                                            /* 155 */
+    | package_body                                               /* 156 */
+    | task_body                                                  /* 157 */
+    | protected_body                                             /* 158 */
+    ;
+
+/* 159-189: names. */
+
+name
+    : direct_name                                                /* 159 */
+    | operator_symbol                                            /* 160 */
+    | indexed_component                                          /* 161 */
+    | selected_component                                         /* 162 */
+    | attribute_reference                                        /* 163 */
+    | character_literal                                          /* 164 */
+    ;
+
+mark
+    : direct_name                                                /* 165 */
+    | mark TICK attribute_designator                             /* 166 */
+    | mark DOT direct_name                                       /* 167 */
+    ;
+
+direct_name
+    : defining_identifier                                        /* 168 */
+    ;
+
+compound_name
+    : direct_name                                                /* 169 */
+    | compound_name DOT direct_name                              /* 170 */
+        { $$.text = parse_string_keep(concat3($1.text, ".", $3.text)); }
+    ;
+
+compound_name_list
+    : compound_name                                              /* 171 */
+        { $$.names = name_item_new($1.text); }
+    | compound_name_list COMMA compound_name                     /* 172 */
+        { $$.names = name_item_prepend($3.text, $1.names); }
+    ;
+
+character_literal
+    : CHARACTER_LITERAL                                          /* 173 */
+    ;
+
+operator_symbol
+    : STRING_LITERAL                                             /* 174 */
+    ;
+
+indexed_component
+    : name LEFT_PAREN association_list RIGHT_PAREN               /* 175 */
+    ;
+
+association_list
+    : association                                                /* 176 */
+    | association_list COMMA association                         /* 177 */
+    ;
+
+association
+    : expression                                                 /* 178 */
+    | named_association                                          /* 179 */
+    | ranged_choice                                              /* 180 */
+    ;
+
+selected_component
+    : name DOT direct_name                                       /* 181 */
+        { $$.text = parse_string_keep(concat3($1.text, ".", $3.text)); }
+    | name DOT character_literal                                 /* 182 */
+        { $$.text = parse_string_keep(concat3($1.text, ".", $3.text)); }
+    | name DOT operator_symbol                                   /* 183 */
+        { $$.text = parse_string_keep(concat3($1.text, ".", $3.text)); }
+    | name DOT ALL                                               /* 184 */
+        { $$.text = parse_string_keep(concat3($1.text, ".", "all")); }
+    ;
+
+attribute_reference
+    : name TICK attribute_designator                             /* 185 */
+        { $$.text = parse_string_keep(concat3($1.text, "'", $3.text)); }
+    ;
+
+attribute_designator
+    : defining_identifier                                        /* 186 */
+    | DIGITS                                                     /* 187 */
+        { $$.text = parse_string_copy("digits"); }
+    | DELTA                                                      /* 188 */
+        { $$.text = parse_string_copy("delta"); }
+    | ACCESS                                                     /* 189 */
+        { $$.text = parse_string_copy("access"); }
+    ;
+
+/* 190-247: literals, aggregates and expressions. */
+
+literal
+    : NUMERIC_LITERAL                                            /* 190 */
+    | NULL                                                       /* 191 */
+    ;
+
+aggregate
+    : LEFT_PAREN named_association RIGHT_PAREN                   /* 192 */
+    | LEFT_PAREN component_association_list RIGHT_PAREN          /* 193 */
+    | LEFT_PAREN expression WITH association_list RIGHT_PAREN    /* 194 */
+    | LEFT_PAREN expression WITH NULL RECORD RIGHT_PAREN         /* 195 */
+    | LEFT_PAREN NULL RECORD RIGHT_PAREN                         /* 196 */
+    ;
+
+component_association_list
+    : association COMMA association                              /* 197 */
+    | component_association_list COMMA association               /* 198 */
+    ;
+
+named_association
+    : discrete_choice_list ARROW expression                      /* 199 */
+    ;
+
+expression
+    : relation                                                   /* 200 */
+    | expression logical_operator relation                       /* 201 */
+    | expression short_circuit_operator relation                 /* 202 */
+    ;
+
+logical_operator
+    : AND                                                        /* 203 */
+    | OR                                                         /* 204 */
+    | XOR                                                        /* 205 */
+    ;
+
+short_circuit_operator
+    : AND THEN                                                   /* 206 */
+    | OR ELSE                                                    /* 207 */
+    ;
+
+relation
+    : simple_expression                                          /* 208 */
+    | simple_expression relational_operator simple_expression    /* 209 */
+    | simple_expression membership_operator range                /* 210 */
+    | simple_expression membership_operator name                 /* 211 */
+    ;
+
+relational_operator
+    : EQUAL                                                      /* 212 */
+    | NOT_EQUAL                                                  /* 213 */
+    | LESS                                                       /* 214 */
+    | LESS_EQUAL                                                 /* 215 */
+    | GREATER                                                    /* 216 */
+    | GREATER_EQUAL                                              /* 217 */
+    ;
+
+membership_operator
+    : IN                                                         /* 218 */
+    | NOT IN                                                     /* 219 */
+    ;
+
+simple_expression
+    : unary_adding_operator term                                 /* 220 */
+    | term                                                       /* 221 */
+    | simple_expression adding_operator term                     /* 222 */
+    ;
+
+unary_adding_operator
+    : PLUS                                                       /* 223 */
+    | MINUS                                                      /* 224 */
+    ;
+
+adding_operator
+    : PLUS                                                       /* 225 */
+    | MINUS                                                      /* 226 */
+    | AMPERSAND                                                  /* 227 */
+    ;
+
+term
+    : factor                                                     /* 228 */
+    | term multiplying_operator factor                           /* 229 */
+    ;
+
+multiplying_operator
+    : STAR                                                       /* 230 */
+    | SLASH                                                      /* 231 */
+    | MOD                                                        /* 232 */
+    | REM                                                        /* 233 */
+    ;
+
+factor
+    : primary                                                    /* 234 */
+    | NOT primary                                                /* 235 */
+    | ABS primary                                                /* 236 */
+    | primary DOUBLE_STAR primary                                /* 237 */
+    ;
+
+primary
+    : literal                                                    /* 238 */
+    | name                                                       /* 239 */
+    | allocator                                                  /* 240 */
+    | qualified_expression                                       /* 241 */
+    | parenthesized_primary                                      /* 242 */
+    ;
+
+parenthesized_primary
+    : aggregate                                                  /* 243 */
+    | LEFT_PAREN expression RIGHT_PAREN                          /* 244 */
+    ;
+
+qualified_expression
+    : name TICK parenthesized_primary                            /* 245 */
+    ;
+
+allocator
+    : NEW name                                                   /* 246 */
+    | NEW qualified_expression                                   /* 247 */
+    ;
+
+/* 248-314: statements. */
+
+sequence_of_statements
+    : statement                                                  /* 248 */
+    | sequence_of_statements statement                           /* 249 */
+    ;
+
+statement
+    : unlabeled_statement                                        /* 250 */
+    | label statement                                            /* 251 */
+    ;
+
+unlabeled_statement
+    : simple_statement                                           /* 252 */
+    | compound_statement                                         /* 253 */
+    | pragma                                                     /* 254 */
+    ;
+
+simple_statement
+    : null_statement                                             /* 255 */
+    | assignment_statement                                       /* 256 */
+    | exit_statement                                             /* 257 */
+    | return_statement                                           /* 258 */
+    | goto_statement                                             /* 259 */
+    | delay_statement                                            /* 260 */
+    | abort_statement                                            /* 261 */
+    | raise_statement                                            /* 262 */
+    | code_statement                                             /* 263 */
+    | requeue_statement                                          /* 264 */
+    | procedure_call_statement                                   /* 265 */
+    ;
+
+compound_statement
+    : if_statement                                               /* 266 */
+    | case_statement                                             /* 267 */
+    | loop_statement                                             /* 268 */
+    | block_statement                                            /* 269 */
+    | accept_statement                                           /* 270 */
+    | select_statement                                           /* 271 */
+    ;
+
+label
+    : LEFT_LABEL_BRACKET defining_identifier RIGHT_LABEL_BRACKET /* 272 */
+    ;
+
+null_statement
+    : NULL SEMICOLON                                             /* 273 */
+    ;
+
+assignment_statement
+    : name ASSIGNMENT expression SEMICOLON                       /* 274 */
+    ;
+
+if_statement
+    : IF cond_clause_list else_opt END IF SEMICOLON              /* 275 */
+    ;
+
+cond_clause_list
+    : cond_clause                                                /* 276 */
+    | cond_clause_list ELSIF cond_clause                         /* 277 */
+    ;
+
+cond_clause
+    : condition_then sequence_of_statements                      /* 278 */
+    ;
+
+condition_then
+    : condition THEN                                             /* 279 */
+    ;
+
+condition
+    : expression                                                 /* 280 */
+    ;
+
+else_opt
+    : %empty                                                     /* 281 */
+    | ELSE sequence_of_statements                                /* 282 */
+    ;
+
+case_statement
+    : case_head pragma_list case_statement_alternative_list END CASE SEMICOLON /* 283 */
+    ;
+
+case_head
+    : CASE expression IS                                         /* 284 */
+    ;
+
+case_statement_alternative_list
+    : %empty                                                     /* 285 */
+    | case_statement_alternative_list case_statement_alternative /* 286 */
+    ;
+
+case_statement_alternative
+    : WHEN discrete_choice_list ARROW sequence_of_statements     /* 287 */
+    ;
+
+loop_statement
+    : statement_identifier_opt iteration_scheme_opt basic_loop designator_opt SEMICOLON /* 288 */
+    ;
+
+statement_identifier_opt
+    : %empty                                                     /* 289 */
+    | defining_identifier COLON                                  /* 290 */
+    ;
+
+iteration_scheme_opt
+    : %empty                                                     /* 291 */
+    | WHILE condition                                            /* 292 */
+    | iterator_head reverse_opt discrete_range                   /* 293 */
+    ;
+
+iterator_head
+    : FOR defining_identifier IN                                 /* 294 */
+    ;
+
+reverse_opt
+    : %empty                                                     /* 295 */
+    | REVERSE                                                    /* 296 */
+    ;
+
+basic_loop
+    : LOOP sequence_of_statements END LOOP                       /* 297 */
+    ;
+
+designator_opt
+    : %empty                                                     /* 298 */
+    | designator                                                 /* 299 */
+    ;
+
+block_statement
+    : statement_identifier_opt block_declare_opt block_body END designator_opt SEMICOLON /* 300 */
+    ;
+
+block_declare_opt
+    : %empty                                                     /* 301 */
+    | DECLARE declarative_part                                   /* 302 */
+    ;
+
+block_body
+    : BEGIN handled_sequence_of_statements                       /* 303 */
+    ;
+
+handled_sequence_of_statements
+    : sequence_of_statements exception_handler_part_opt          /* 304 */
+    ;
+
+exception_handler_part_opt
+    : %empty                                                     /* 305 */
+    | exception_handler_part                                     /* 306 */
+    ;
+
+exit_statement
+    : EXIT name_opt when_condition_opt SEMICOLON                 /* 307 */
+    ;
+
+name_opt
+    : %empty                                                     /* 308 */
+    | name                                                       /* 309 */
+    ;
+
+when_condition_opt
+    : %empty                                                     /* 310 */
+    | WHEN condition                                             /* 311 */
+    ;
+
+return_statement
+    : RETURN SEMICOLON                                           /* 312 */
+    | RETURN expression SEMICOLON                                /* 313 */
+    ;
+
+goto_statement
+    : GOTO name SEMICOLON                                        /* 314 */
+    ;
+
+/* 315-338: subprograms. */
+
+subprogram_declaration
+    : subprogram_specification SEMICOLON                         /* 315 */
+        {
+          unit_end(add_library_unit(SPEC, top_properties() | IS_DECLARATION), $2);
+          unit_leave();
+        }
+    | subprogram_instantiation SEMICOLON                         /* 316 */
+        { unit_end(units_last(), $2); }
+    | subprogram_specification_is ABSTRACT SEMICOLON             /* 317 */
+        {
+          unit_end(add_library_unit(BODY, top_properties() | IS_ABSTRACT), $3);
+          unit_leave();
+        }
+    ;
+
+subprogram_specification
+    : PROCEDURE compound_name formal_part_opt                    /* 318 */
+        { unit_enter($2.text, IS_PROCEDURE); }
+    | FUNCTION designator formal_part_opt RETURN name            /* 319 */
+        { unit_enter($2.text, IS_FUNCTION); }
+    | FUNCTION designator                                        /* 320 */
+        { unit_enter($2.text, IS_FUNCTION); }
+    ;
+
+designator
+    : compound_name                                              /* 321 */
+    | operator_symbol                                            /* 322 */
+    ;
+
+formal_part_opt
+    : %empty                                                     /* 323 */
+    | formal_part                                                /* 324 */
+    ;
+
+formal_part
+    : LEFT_PAREN parameter_specification_list RIGHT_PAREN        /* 325 */
+    ;
+
+parameter_specification_list
+    : parameter_specification                                    /* 326 */
+    | parameter_specification_list SEMICOLON parameter_specification /* 327 */
+    ;
+
+parameter_specification
+    : defining_identifier_list COLON mode parameter_subtype initialization_opt /* 328 */
+    ;
+
+parameter_subtype
+    : mark                                                       /* 329 */
+    | access_to_subprogram_definition                            /* 330 */
+    ;
+
+mode
+    : %empty                                                     /* 331 */
+    | IN                                                         /* 332 */
+    | OUT                                                        /* 333 */
+    | IN OUT                                                     /* 334 */
+    | access_prefix                                              /* 335 */
+    ;
+
+subprogram_specification_is
+    : subprogram_specification IS                                /* 336 */
+    ;
+
+subprogram_body
+    : subprogram_specification IS declarative_part block_body END designator_opt SEMICOLON /* 337 */
+        {
+          unit_end(add_library_unit(PROC, top_properties() | IS_BODY), $7);
+          unit_leave();
+        }
+    ;
+
+procedure_call_statement
+    : name SEMICOLON                                             /* 338 */
+    ;
+
+/* 339-366: packages, private types, use clauses and renamings. */
+
+package_declaration
+    : package_specification SEMICOLON                            /* 339 */
+        { unit_end(units_last(), $2); }
+    | package_instantiation SEMICOLON                            /* 340 */
+        { unit_end(units_last(), $2); }
+    ;
+
+package_spec_start
+    : %empty                                                     /* 341 */
+        { unit_enter($-1.text, 0); }
+    ;
+
+package_spec_end
+    : %empty                                                     /* 342 */
+        { add_library_unit(SPEC, IS_DECLARATION | IS_PACKAGE); unit_leave(); }
+    ;
+
+package_specification
+    : PACKAGE compound_name IS package_spec_start basic_declarative_part private_part_opt END package_spec_end compound_name_opt /* 343 */
+    ;
+
+private_part_opt
+    : %empty                                                     /* 344 */
+    | PRIVATE basic_declarative_part                             /* 345 */
+    ;
+
+compound_name_opt
+    : %empty                                                     /* 346 */
+    | compound_name                                              /* 347 */
+    ;
+
+package_body_start
+    : %empty                                                     /* 348 */
+        { unit_enter($-1.text, 0); }
+    ;
+
+package_body
+    : PACKAGE BODY compound_name IS package_body_start declarative_part block_body_opt END compound_name_opt SEMICOLON /* 349 */
+        {
+          unit_end(add_library_unit(BODY, IS_BODY | IS_PACKAGE), $10);
+          unit_leave();
+        }
+    ;
+
+block_body_opt
+    : %empty                                                     /* 350 */
+    | block_body                                                 /* 351 */
+    ;
+
+private_type_definition
+    : tagged_opt limited_opt PRIVATE                             /* 352 */
+    ;
+
+limited_opt
+    : %empty                                                     /* 353 */
+    | LIMITED                                                    /* 354 */
+    ;
+
+use_clause
+    : USE name_list SEMICOLON                                    /* 355 */
+    | USE TYPE name_list SEMICOLON                               /* 356 */
+    ;
+
+name_list
+    : name                                                       /* 357 */
+    | name_list COMMA name                                       /* 358 */
+    ;
+
+renaming_declaration
+    : defining_identifier_list COLON object_qualifier_opt subtype_indication renames_part SEMICOLON /* 359 */
+    | defining_identifier_list COLON EXCEPTION renames_part SEMICOLON /* 360 */
+    | unit_renaming_declaration                                  /* 361 */
+    ;
+
+unit_renaming_declaration
+    : PACKAGE compound_name renames_part SEMICOLON               /* 362 */
+        {
+          unit_enter($2.text, 0);
+          Unit* unit = add_library_unit(SPEC, IS_DECLARATION | IS_RENAMING | IS_PACKAGE);
+          unit_end(unit, $4);
+          renaming_target_store(unit, $3.text);
+          unit_leave();
+        }
+    | subprogram_specification renames_part SEMICOLON            /* 363 */
+        {
+          Unit* unit = add_library_unit(SPEC, top_properties() | IS_DECLARATION | IS_RENAMING);
+          unit_end(unit, $3);
+          renaming_target_store(unit, $2.text);
+          unit_leave();
+        }
+    | generic_formal_part PACKAGE compound_name renames_part SEMICOLON /* 364 */
+        {
+          unit_enter($3.text, 0);
+          Unit* unit = add_library_unit(SPEC, IS_GENERIC | IS_RENAMING | IS_PACKAGE);
+          unit_end(unit, $5);
+          renaming_target_store(unit, $4.text);
+          unit_leave();
+        }
+    | generic_formal_part subprogram_specification renames_part SEMICOLON /* 365 */
+        {
+          Unit* unit = add_library_unit(SPEC, top_properties() | IS_GENERIC | IS_DECLARATION | IS_RENAMING);
+          unit_end(unit, $4);
+          renaming_target_store(unit, $3.text);
+          unit_leave();
+        }
+    ;
+
+renames_part
+    : RENAMES name                                               /* 366 */
+        { $$.text = $2.text; }
+    ;
+
+/* 367-437: tasks, protected units, entries, accept and select statements. */
+
+task_declaration
+    : task_specification SEMICOLON                               /* 367 */
+        { unit_leave(); }
+    ;
+
+task_specification
+    : TASK direct_name task_definition_opt                       /* 368 */
+        { unit_enter($2.text, IS_DECLARATION | IS_TASK); }
+    | TASK TYPE direct_name discriminant_part_opt task_definition_opt /* 369 */
+        {
+          unit_enter($3.text, IS_DECLARATION | IS_TYPE | IS_TASK);
+        }
+    ;
+
+task_definition_opt
+    : %empty                                                     /* 370 */
+    | IS entry_declaration_list representation_clause_list task_private_part_opt END designator_opt /* 371 */
+    ;
+
+task_private_part_opt
+    : %empty                                                     /* 372 */
+    | PRIVATE entry_declaration_list representation_clause_list  /* 373 */
+    ;
+
+task_body_start
+    : %empty                                                     /* 374 */
+        { unit_enter($-1.text, IS_BODY | IS_TASK); }
+    ;
+
+task_body
+    : TASK BODY direct_name IS task_body_start declarative_part block_body END designator_opt SEMICOLON /* 375 */
+        {
+          unit_end(add_library_unit(BODY, IS_BODY | IS_TASK), $10);
+          unit_leave();
+        }
+    ;
+
+protected_declaration
+    : protected_specification SEMICOLON                          /* 376 */
+    ;
+
+protected_specification
+    : PROTECTED defining_identifier protected_definition         /* 377 */
+    | PROTECTED TYPE direct_name discriminant_part_opt protected_definition /* 378 */
+    ;
+
+protected_definition_start
+    : %empty                                                     /* 379 */
+        { ++nesting_depth; }
+    ;
+
+protected_definition
+    : IS protected_definition_start protected_operation_declaration_list protected_private_part_opt END designator_opt /* 380 */
+        {
+          --nesting_depth;
+        }
+    ;
+
+protected_private_part_opt
+    : %empty                                                     /* 381 */
+    | PRIVATE protected_element_declaration_list                 /* 382 */
+    ;
+
+protected_operation_declaration_list
+    : %empty                                                     /* 383 */
+    | protected_operation_declaration_list protected_operation_declaration /* 384 */
+    ;
+
+protected_operation_declaration
+    : entry_declaration                                          /* 385 */
+    | subprogram_specification SEMICOLON                         /* 386 */
+        { unit_leave(); }
+    | representation_clause                                      /* 387 */
+    | pragma                                                     /* 388 */
+    ;
+
+protected_element_declaration_list
+    : %empty                                                     /* 389 */
+    | protected_element_declaration_list protected_element_declaration /* 390 */
+    ;
+
+protected_element_declaration
+    : protected_operation_declaration                            /* 391 */
+    | component_declaration                                      /* 392 */
+    ;
+
+protected_body_start
+    : %empty                                                     /* 393 */
+        { unit_enter($-1.text, IS_PROTECTED); }
+    ;
+
+protected_body
+    : PROTECTED BODY direct_name IS protected_body_start protected_operation_item_list END designator_opt SEMICOLON /* 394 */
+        {
+          unit_end(add_library_unit(BODY, IS_BODY | IS_PROTECTED), $9);
+          unit_leave();
+        }
+    ;
+
+protected_operation_item_list
+    : pragma_list                                                /* 395 */
+    | protected_operation_item_list protected_operation_item pragma_list /* 396 */
+    ;
+
+protected_operation_item
+    : entry_body                                                 /* 397 */
+    | subprogram_body                                            /* 398 */
+    | subprogram_specification SEMICOLON                         /* 399 */
+        { unit_leave(); }
+    ;
+
+entry_declaration_list
+    : pragma_list                                                /* 400 */
+    | entry_declaration_list entry_declaration pragma_list       /* 401 */
+    ;
+
+entry_declaration
+    : ENTRY defining_identifier formal_part_opt SEMICOLON        /* 402 */
+    | ENTRY defining_identifier LEFT_PAREN discrete_range RIGHT_PAREN formal_part_opt SEMICOLON /* 403 */
+    ;
+
+entry_body
+    : ENTRY defining_identifier formal_part_opt WHEN condition entry_body_part /* 404 */
+    | ENTRY defining_identifier LEFT_PAREN iterator_head discrete_range RIGHT_PAREN formal_part_opt WHEN condition entry_body_part /* 405 */
+    ;
+
+entry_body_part
+    : SEMICOLON                                                  /* 406 */
+    | IS declarative_part block_body END designator_opt SEMICOLON /* 407 */
+    ;
+
+representation_clause_list
+    : %empty                                                     /* 408 */
+    | representation_clause_list representation_clause pragma_list /* 409 */
+    ;
+
+entry_call_statement
+    : procedure_call_statement                                   /* 410 */
+    ;
+
+accept_statement
+    : accept_head SEMICOLON                                      /* 411 */
+    | accept_head DO handled_sequence_of_statements END designator_opt SEMICOLON /* 412 */
+    ;
+
+accept_head
+    : ACCEPT entry_name formal_part_opt                          /* 413 */
+    ;
+
+entry_name
+    : direct_name                                                /* 414 */
+    | entry_name LEFT_PAREN expression RIGHT_PAREN               /* 415 */
+    ;
+
+delay_statement
+    : DELAY expression SEMICOLON                                 /* 416 */
+    | DELAY UNTIL expression SEMICOLON                           /* 417 */
+    ;
+
+select_statement
+    : selective_accept                                           /* 418 */
+    | conditional_entry_call                                     /* 419 */
+    | timed_entry_call                                           /* 420 */
+    | asynchronous_select                                        /* 421 */
+    ;
+
+selective_accept
+    : SELECT guarded_select_alternative or_select_alternative_list else_opt END SELECT SEMICOLON /* 422 */
+    ;
+
+guarded_select_alternative
+    : select_alternative                                         /* 423 */
+    | WHEN condition ARROW select_alternative                    /* 424 */
+    ;
+
+or_select_alternative_list
+    : %empty                                                     /* 425 */
+    | or_select_alternative_list OR guarded_select_alternative   /* 426 */
+    ;
+
+select_alternative
+    : accept_statement sequence_of_statements_opt                /* 427 */
+    | delay_statement sequence_of_statements_opt                 /* 428 */
+    | TERMINATE SEMICOLON                                        /* 429 */
+    ;
+
+triggering_alternative
+    : delay_statement sequence_of_statements_opt                 /* 430 */
+    | entry_call_statement sequence_of_statements_opt            /* 431 */
+    ;
+
+asynchronous_select
+    : SELECT triggering_alternative THEN ABORT sequence_of_statements END SELECT SEMICOLON /* 432 */
+    ;
+
+timed_entry_call
+    : SELECT entry_call_statement sequence_of_statements_opt OR delay_statement sequence_of_statements_opt END SELECT SEMICOLON /* 433 */
+    ;
+
+conditional_entry_call
+    : SELECT entry_call_statement sequence_of_statements_opt ELSE sequence_of_statements END SELECT SEMICOLON /* 434 */
+    ;
+
+sequence_of_statements_opt
+    : %empty                                                     /* 435 */
+    | sequence_of_statements                                     /* 436 */
+    ;
+
+abort_statement
+    : ABORT name_list SEMICOLON                                  /* 437 */
+    ;
+
+/* 438-468: the compilation and its units, subunits and body stubs. */
+
 compilation
-    : %empty
+    : compilation_unit_list                                      /* 438 */
+    ;
+
+compilation_unit_list
+    : %empty                                                     /* 439 */
+    | compilation_unit_list compilation_unit                     /* 440 */
+    | pragma pragma_list                                         /* 441 */
+    ;
+
+compilation_unit
+    : context_clause private_opt library_unit pragma_list        /* 442 */
+    | private_opt library_unit pragma_list                       /* 443 */
+    ;
+
+private_opt
+    : %empty                                                     /* 444 */
+    | PRIVATE                                                    /* 445 */
+    ;
+
+context_clause
+    : with_clause context_item_list                              /* 446 */
+    | context_clause with_clause context_item_list               /* 447 */
+    ;
+
+with_clause
+    : WITH compound_name_list SEMICOLON                          /* 448 */
+        { with_clause_add($2.names); }
+    ;
+
+context_item_list
+    : %empty                                                     /* 449 */
+    | context_item_list use_clause                               /* 450 */
+    | context_item_list pragma                                   /* 451 */
+    ;
+
+library_unit
+    : package_declaration                                        /* 452 */
+    | package_body                                               /* 453 */
+    | subprogram_declaration                                     /* 454 */
+    | subprogram_body                                            /* 455 */
+    | subunit                                                    /* 456 */
+    | generic_declaration                                        /* 457 */
+    | unit_renaming_declaration                                  /* 458 */
+    ;
+
+subunit_parent_end
+    : %empty                                                     /* 459 */
+        { subunit_begin($0.text); }
+    ;
+
+subunit
+    : SEPARATE LEFT_PAREN compound_name subunit_parent_end RIGHT_PAREN subunit_body /* 460 */
+        { subunit_end(); }
+    ;
+
+subunit_body
+    : subprogram_body                                            /* 461 */
+    | package_body                                               /* 462 */
+    | task_body                                                  /* 463 */
+    | protected_body                                             /* 464 */
+    ;
+
+body_stub
+    : TASK BODY direct_name IS SEPARATE SEMICOLON                /* 465 */
+    | PACKAGE BODY compound_name IS SEPARATE SEMICOLON           /* 466 */
+    | subprogram_specification IS SEPARATE SEMICOLON             /* 467 */
+        {
+          unit_end(add_library_unit(BODY, top_properties() | IS_BODY | IS_STUB), $4);
+          unit_leave();
+        }
+    | PROTECTED BODY direct_name IS SEPARATE SEMICOLON           /* 468 */
+    ;
+
+/* 469-481: exceptions, raise and requeue statements. */
+
+exception_declaration
+    : defining_identifier_list COLON EXCEPTION SEMICOLON         /* 469 */
+    ;
+
+exception_handler_part
+    : EXCEPTION exception_handler_list                           /* 470 */
+    ;
+
+exception_handler_list
+    : exception_handler                                          /* 471 */
+    | exception_handler_list exception_handler                   /* 472 */
+    ;
+
+exception_handler
+    : WHEN exception_choice_list ARROW sequence_of_statements    /* 473 */
+    | WHEN defining_identifier COLON exception_choice_list ARROW sequence_of_statements /* 474 */
+    ;
+
+exception_choice_list
+    : exception_choice                                           /* 475 */
+    | exception_choice_list BAR exception_choice                 /* 476 */
+    ;
+
+exception_choice
+    : name                                                       /* 477 */
+    | OTHERS                                                     /* 478 */
+    ;
+
+raise_statement
+    : RAISE name_opt SEMICOLON                                   /* 479 */
+    ;
+
+requeue_statement
+    : REQUEUE name SEMICOLON                                     /* 480 */
+    | REQUEUE name WITH ABORT SEMICOLON                          /* 481 */
+    ;
+
+/* 482-515: generics and instantiations. */
+
+generic_declaration
+    : generic_formal_part subprogram_specification SEMICOLON     /* 482 */
+        {
+          unit_end(add_library_unit(SPEC, top_properties() | IS_GENERIC | IS_DECLARATION), $3);
+          unit_leave();
+        }
+    | generic_formal_part package_specification SEMICOLON        /* 483 */
+        { unit_end(units_last(), $3); }
+    ;
+
+generic_formal_part
+    : GENERIC                                                    /* 484 */
+    | generic_formal_part generic_formal_parameter_declaration   /* 485 */
+    ;
+
+generic_formal_parameter_declaration
+    : parameter_specification SEMICOLON                          /* 486 */
+    | TYPE direct_name formal_discriminant_part_opt IS formal_type_definition SEMICOLON /* 487 */
+    | WITH PROCEDURE direct_name formal_part_opt subprogram_default_opt SEMICOLON /* 488 */
+    | WITH FUNCTION designator formal_part_opt RETURN name subprogram_default_opt SEMICOLON /* 489 */
+    | WITH PACKAGE direct_name IS NEW name LEFT_PAREN BOX RIGHT_PAREN SEMICOLON /* 490 */
+    | WITH PACKAGE direct_name IS NEW name SEMICOLON             /* 491 */
+    | use_clause                                                 /* 492 */
+    | pragma                                                     /* 493 */
+    ;
+
+formal_discriminant_part_opt
+    : %empty                                                     /* 494 */
+    | known_discriminant_part                                    /* 495 */
+    | LEFT_PAREN BOX RIGHT_PAREN                                 /* 496 */
+    ;
+
+subprogram_default_opt
+    : %empty                                                     /* 497 */
+    | IS name                                                    /* 498 */
+    | IS BOX                                                     /* 499 */
+    ;
+
+formal_type_definition
+    : LEFT_PAREN BOX RIGHT_PAREN                                 /* 500 */
+    | RANGE BOX                                                  /* 501 */
+    | MOD BOX                                                    /* 502 */
+    | DELTA BOX                                                  /* 503 */
+    | DELTA BOX DIGITS BOX                                       /* 504 */
+    | DIGITS BOX                                                 /* 505 */
+    | array_type_definition                                      /* 506 */
+    | access_type_definition                                     /* 507 */
+    | private_type_definition                                    /* 508 */
+    | formal_derived_type_definition                             /* 509 */
+    ;
+
+formal_derived_type_definition
+    : NEW subtype_indication                                     /* 510 */
+    | NEW subtype_indication WITH PRIVATE                        /* 511 */
+    | ABSTRACT NEW subtype_indication WITH PRIVATE               /* 512 */
+    ;
+
+subprogram_instantiation
+    : subprogram_specification IS generic_instance_name          /* 513 */
+        {
+          add_library_unit(SPEC, top_properties() | IS_INSTANCE | IS_BODY);
+          unit_leave();
+        }
+    ;
+
+package_instantiation
+    : PACKAGE compound_name IS generic_instance_name             /* 514 */
+        {
+          unit_enter($2.text, 0);
+          add_library_unit(SPEC, IS_INSTANCE | IS_PACKAGE);
+          unit_leave();
+        }
+    ;
+
+generic_instance_name
+    : NEW name                                                   /* 515 */
+    ;
+
+/* 516-526: representation clauses and the code statement. */
+
+representation_clause
+    : attribute_definition_clause                                /* 516 */
+    | record_representation_clause                               /* 517 */
+    | address_clause                                             /* 518 */
+    ;
+
+attribute_definition_clause
+    : FOR mark USE expression SEMICOLON                          /* 519 */
+    ;
+
+record_representation_clause
+    : FOR mark USE RECORD mod_clause_opt component_clause_list END RECORD SEMICOLON /* 520 */
+    ;
+
+mod_clause_opt
+    : %empty                                                     /* 521 */
+    | AT MOD expression SEMICOLON                                /* 522 */
+    ;
+
+component_clause_list
+    : %empty                                                     /* 523 */
+    | component_clause_list mark AT expression RANGE range SEMICOLON /* 524 */
+    ;
+
+address_clause
+    : FOR mark USE AT expression SEMICOLON                       /* 525 */
+    ;
+
+code_statement
+    : qualified_expression SEMICOLON                             /* 526 */
     ;
 
 %%

@@ -1,0 +1,109 @@
+#include "analysis/parse_actions.h"
+
+#include <QString>
+#include <cstdio>
+#include <cstring>
+
+#include "analysis/parse_strings.h"
+#include "analysis/scanner.h"
+#include "driver/ac_mem.h"
+#include "driver/messages.h"
+#include "driver/run_settings.h"
+
+int32_t nesting_depth = 0;
+NameItem* pending_context = nullptr;
+bool in_subunit = false;
+
+namespace {
+
+// An operator symbol is a string literal, delimited by quotation marks or by
+// their replacement, the percent sign.
+bool is_operator_symbol(const char* name) { return name[0] == '"' || name[0] == '%'; }
+
+// Reports a library-level construct named by an operator symbol; the parse goes on.
+void report_library_operator() {
+  print_message(stderr, translate("Error", "Error %1:%2: operator not allowed at library level\n",
+                                  "%1 is a file name, %2 a line number")
+                            .arg(local_text(current_source_name), QString::number(scan_line)));
+}
+
+}  // namespace
+
+void parse_state_reset() {
+  nesting_depth = 0;
+  in_subunit = false;
+  name_items_free(pending_context);
+  pending_context = nullptr;
+  set_name_prefix(nullptr);
+  parse_strings_release();
+}
+
+void unit_enter(const char* name, int32_t properties) {
+  const bool library_level = nesting_depth == 0;
+  ++nesting_depth;
+  if (!name_stack_push(name, properties) || !library_level) return;
+  // A library unit takes the with clauses of its own context clause.
+  name_stack_top()->context = pending_context;
+  pending_context = nullptr;
+}
+
+void unit_leave() {
+  --nesting_depth;
+  name_stack_pop();
+}
+
+uint32_t top_properties() {
+  const NameStackEntry* entry = name_stack_top();
+  return entry == nullptr ? 0 : static_cast<uint32_t>(entry->properties);
+}
+
+Unit* add_library_unit(UnitKind kind, uint32_t properties) {
+  if (nesting_depth != 1) return nullptr;
+  NameStackEntry* entry = name_stack_top();
+  if (is_operator_symbol(entry->name)) {
+    report_library_operator();
+    return nullptr;
+  }
+  if (in_subunit)
+    properties |= IS_SUBUNIT;
+  else if (std::strchr(entry->name, '.') != nullptr)
+    properties |= IS_CHILD;
+  Unit* unit = unit_add(entry->name, kind, properties, entry->context);
+  entry->context = nullptr;
+  return unit;
+}
+
+void unit_end(Unit* unit, const SemanticValue& semicolon) {
+  unit_set_end(unit, SourcePosition{semicolon.line, semicolon.column});
+}
+
+void renaming_target_store(Unit* unit, const char* target) {
+  if (unit == nullptr || target == nullptr) return;
+  const size_t length = std::strlen(target);
+  char* copy = static_cast<char*>(ac_alloc(length + 1));
+  std::memcpy(copy, target, length);
+  unit->renaming_target = copy;
+}
+
+void with_clause_add(NameItem* names_reversed) {
+  NameItem* names = nullptr;
+  while (names_reversed != nullptr) {
+    NameItem* next = names_reversed->next;
+    names_reversed->next = names;
+    names = names_reversed;
+    names_reversed = next;
+  }
+  NameItem** tail = &pending_context;
+  while (*tail != nullptr) tail = &(*tail)->next;
+  *tail = names;
+}
+
+void subunit_begin(const char* parent) {
+  set_name_prefix(parent);
+  in_subunit = true;
+}
+
+void subunit_end() {
+  set_name_prefix(nullptr);
+  in_subunit = false;
+}

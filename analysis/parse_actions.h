@@ -1,0 +1,72 @@
+#ifndef MIRELCHOP_ANALYSIS_PARSE_ACTIONS_H
+#define MIRELCHOP_ANALYSIS_PARSE_ACTIONS_H
+
+#include <cstdint>
+
+#include "analysis/ac_tree.h"
+#include "analysis/semantic_value.h"
+
+// Property bits of a unit and of a name-stack entry.
+enum UnitFlags : uint32_t {
+  IS_PROCEDURE = 1u << 0,
+  IS_FUNCTION = 1u << 1,
+  IS_PACKAGE = 1u << 2,
+  IS_TASK = 1u << 3,
+  IS_PROTECTED = 1u << 4,
+  IS_CHILD = 1u << 18,
+  IS_ABSTRACT = 1u << 19,
+  IS_RENAMING = 1u << 20,
+  IS_TYPE = 1u << 21,
+  IS_SUBUNIT = 1u << 22,
+  IS_STUB = 1u << 23,
+  IS_DECLARATION = 1u << 24,
+  IS_BODY = 1u << 25,
+  IS_GENERIC = 1u << 26,
+  IS_INSTANCE = 1u << 27,
+};
+
+// Unit-level constructs (subprograms, packages, tasks, protected units)
+// entered and not yet left; a construct closing at depth 1 is a library unit.
+extern int32_t nesting_depth;
+
+// With-clause names, in source order, not yet handed to a library unit.
+extern NameItem* pending_context;
+
+// True while the body of a subunit is being parsed.
+extern bool in_subunit;
+
+// Puts the parse state in its initial form for a new source: depth 0, no
+// pending with clauses, outside any subunit, no parent-name prefix, and no
+// name strings kept from an earlier parse.
+void parse_state_reset();
+
+// Enters a unit-level construct named `name`: depth + 1 and a name-stack
+// entry. A construct entered at library level takes the pending with clauses.
+void unit_enter(const char* name, int32_t properties);
+
+// Leaves the construct on top of the name stack: depth - 1 and pop.
+void unit_leave();
+
+// The property bits of the construct on top of the name stack (0 when none).
+uint32_t top_properties();
+
+// Creates the unit for the construct being closed when it is at library
+// level and not named by an operator symbol; null otherwise.
+Unit* add_library_unit(UnitKind kind, uint32_t properties);
+
+// Records the position of `semicolon` as the end of `unit` (none: nothing).
+void unit_end(Unit* unit, const SemanticValue& semicolon);
+
+// Gives `unit` (none: nothing) its own copy of the name it renames.
+void renaming_target_store(Unit* unit, const char* target);
+
+// Appends one with clause's names, given last one first, to pending_context.
+void with_clause_add(NameItem* names_reversed);
+
+// Starts the body of a subunit whose parent is `parent`.
+void subunit_begin(const char* parent);
+
+// Ends the body of a subunit.
+void subunit_end();
+
+#endif
