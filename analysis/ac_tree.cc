@@ -60,6 +60,7 @@ void unit_free(Unit* unit) {
   ac_free(unit->simple_name);
   ac_free(unit->full_name);
   ac_free(unit->source_file);
+  ac_free(unit->renaming_target);
   name_items_free(unit->context);
   ac_free(unit);
 }

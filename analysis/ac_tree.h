@@ -26,7 +26,7 @@ struct Unit {
   uint32_t end_line;            // line of the final semicolon; 0 until known
   uint32_t end_column;          // column of the final semicolon; 0 until known
   NameItem* context;            // owned with-clause names, in source order
-  const char* renaming_target;  // borrowed: the unit a library renaming renames
+  char* renaming_target;        // owned: the unit a library renaming renames, or null
   Unit* next;                   // following unit in the list
 };
 
@@ -60,7 +60,8 @@ Unit* units_last();
 // Records `position` as the unit's end unless a complete end is already set.
 void unit_set_end(Unit* unit, SourcePosition position);
 
-// Releases the unit's names, its context list and the record; does not unlink it.
+// Releases the unit's names, its renaming target, its context list and the
+// record; does not unlink it.
 void unit_free(Unit* unit);
 
 // Releases every unit of the list and leaves it empty.
