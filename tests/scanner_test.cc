@@ -1,0 +1,399 @@
+#include "analysis/scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "analysis/ada_grammar.hh"
+#include "driver/ac_mem.h"
+#include "tests/cli_harness.h"
+#include "tests/stream_capture.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+// Short names for the table rows.
+constexpr int ID = TOKEN_IDENTIFIER;
+constexpr int NUM = TOKEN_NUMERIC_LITERAL;
+constexpr int STR = TOKEN_STRING_LITERAL;
+constexpr int CHR = TOKEN_CHARACTER_LITERAL;
+constexpr int TICK = TOKEN_TICK;
+
+// One token as the scanner delivered it; `text` only when the scanner wrote one.
+struct Scanned {
+  int token;
+  int line;
+  int column;
+  std::optional<std::string> text;
+  bool operator==(const Scanned&) const = default;
+};
+
+void PrintTo(const Scanned& s, std::ostream* os) {
+  *os << "{" << s.token << " at " << s.line << "," << s.column;
+  if (s.text) *os << " \"" << *s.text << "\"";
+  *os << "}";
+}
+
+// The position of the last item scanned, as read after END_OF_INPUT.
+struct EndPosition {
+  int line;
+  int column;
+  bool operator==(const EndPosition&) const = default;
+};
+
+void PrintTo(const EndPosition& p, std::ostream* os) { *os << p.line << "," << p.column; }
+
+// Text a token action must not touch: tokens without text leave it in place.
+char untouched[] = "untouched";
+
+// Scans the current scanner_input to its end. Checks on the way what every
+// token promises: scan_line/scan_column equal its position, and a second
+// call after END_OF_INPUT still returns END_OF_INPUT.
+std::vector<Scanned> scan_to_end(EndPosition* end) {
+  std::vector<Scanned> tokens;
+  for (;;) {
+    token_value.text = untouched;
+    const SemanticValue before = token_value;
+    const int token = next_token();
+    if (token == TOKEN_END_OF_INPUT) {
+      EXPECT_EQ(token_value.line, before.line);
+      EXPECT_EQ(token_value.column, before.column);
+      EXPECT_EQ(token_value.text, untouched);
+      break;
+    }
+    EXPECT_EQ(scan_line, token_value.line);
+    EXPECT_EQ(scan_column, token_value.column);
+    Scanned scanned{token, token_value.line, token_value.column, std::nullopt};
+    if (token_value.text != untouched) {
+      scanned.text = token_value.text;
+      ac_free(token_value.text);
+    }
+    tokens.push_back(scanned);
+  }
+  *end = {scan_line, scan_column};
+  EXPECT_EQ(next_token(), TOKEN_END_OF_INPUT);
+  EXPECT_EQ((EndPosition{scan_line, scan_column}), *end);
+  return tokens;
+}
+
+// Opens `bytes` as a read stream; an empty input becomes an empty temporary file.
+FILE* open_bytes(std::string& bytes) {
+  if (bytes.empty()) return std::tmpfile();
+  return fmemopen(bytes.data(), bytes.size(), "r");
+}
+
+// Scans `bytes` as a new source, the way the run loop starts one.
+std::vector<Scanned> scan_source(std::string bytes, EndPosition* end) {
+  FILE* stream = open_bytes(bytes);
+  EXPECT_NE(stream, nullptr);
+  scanner_input = stream;
+  scanner_reset();
+  std::vector<Scanned> tokens = scan_to_end(end);
+  std::fclose(stream);
+  return tokens;
+}
+
+struct ScanCase {
+  const char* what;
+  std::string input;
+  std::vector<Scanned> tokens;
+  EndPosition end;
+};
+
+TEST(ScannerTest, TokensPositionsAndTexts) {
+  const ScanCase cases[] = {
+      {"empty file", "", {}, {1, 1}},
+      {"three-line package",
+       "package P is\n   X : Character := 'a';\nend P;\n",
+       {{TOKEN_PACKAGE, 1, 1, {}},
+        {ID, 1, 9, "P"},
+        {TOKEN_IS, 1, 11, {}},
+        {ID, 2, 4, "X"},
+        {TOKEN_COLON, 2, 6, {}},
+        {ID, 2, 8, "Character"},
+        {TOKEN_ASSIGNMENT, 2, 18, {}},
+        {CHR, 2, 21, "a"},
+        {TOKEN_SEMICOLON, 2, 24, {}},
+        {TOKEN_END, 3, 1, {}},
+        {ID, 3, 5, "P"},
+        {TOKEN_SEMICOLON, 3, 6, {}}},
+       {4, 1}},
+      {"tab counts one, carriage return none",
+       "a\tb\r c -- comment\n  d",
+       {{ID, 1, 1, "a"}, {ID, 1, 3, "b"}, {ID, 1, 5, "c"}, {ID, 2, 3, "d"}},
+       {2, 3}},
+      {"CR LF line ends", "A\r\nB\r\n", {{ID, 1, 1, "A"}, {ID, 2, 1, "B"}}, {3, 1}},
+      {"tick after ALL and DIGITS",
+       "Foo.all'Size; T'Digits'x'",
+       {{ID, 1, 1, "Foo"},
+        {TOKEN_DOT, 1, 4, {}},
+        {TOKEN_ALL, 1, 5, {}},
+        {TICK, 1, 8, {}},
+        {ID, 1, 9, "Size"},
+        {TOKEN_SEMICOLON, 1, 13, {}},
+        {ID, 1, 15, "T"},
+        {TICK, 1, 16, {}},
+        {TOKEN_DIGITS, 1, 17, {}},
+        {TICK, 1, 23, {}},
+        {ID, 1, 24, "x"},
+        {TICK, 1, 25, {}}},
+       {1, 25}},
+      {"qualified character literal",
+       "X'('a')",
+       {{ID, 1, 1, "X"},
+        {TICK, 1, 2, {}},
+        {TOKEN_LEFT_PAREN, 1, 3, {}},
+        {CHR, 1, 4, "a"},
+        {TOKEN_RIGHT_PAREN, 1, 7, {}}},
+       {1, 7}},
+      {"apostrophe literal at start", "'''", {{CHR, 1, 1, "'"}}, {1, 1}},
+      {"apostrophes after a name: tick and two skipped bytes",
+       "A''' B",
+       {{ID, 1, 1, "A"}, {TICK, 1, 2, {}}, {ID, 1, 6, "B"}},
+       {1, 6}},
+      {"mode after ACCESS, DELTA, a string, a closing parenthesis",
+       "access'a' delta'b' \"s\"'c' F(1)'d'",
+       {{TOKEN_ACCESS, 1, 1, {}},
+        {TICK, 1, 7, {}},
+        {ID, 1, 8, "a"},
+        {TICK, 1, 9, {}},
+        {TOKEN_DELTA, 1, 11, {}},
+        {TICK, 1, 16, {}},
+        {ID, 1, 17, "b"},
+        {TICK, 1, 18, {}},
+        {STR, 1, 20, "\"s\""},
+        {TICK, 1, 23, {}},
+        {ID, 1, 24, "c"},
+        {TICK, 1, 25, {}},
+        {ID, 1, 27, "F"},
+        {TOKEN_LEFT_PAREN, 1, 28, {}},
+        {NUM, 1, 29, {}},
+        {TOKEN_RIGHT_PAREN, 1, 30, {}},
+        {TICK, 1, 31, {}},
+        {ID, 1, 32, "d"},
+        {TICK, 1, 33, {}}},
+       {1, 33}},
+      {"other words reset the mode; numbers keep it",
+       "is'x' X 1'y' = 2'z'",
+       {{TOKEN_IS, 1, 1, {}},
+        {CHR, 1, 3, "x"},
+        {ID, 1, 7, "X"},
+        {NUM, 1, 9, {}},
+        {TICK, 1, 10, {}},
+        {ID, 1, 11, "y"},
+        {TICK, 1, 12, {}},
+        {TOKEN_EQUAL, 1, 14, {}},
+        {NUM, 1, 16, {}},
+        {CHR, 1, 17, "z"}},
+       {1, 17}},
+      {"range of numbers",
+       "1..10",
+       {{NUM, 1, 1, {}}, {TOKEN_DOUBLE_DOT, 1, 2, {}}, {NUM, 1, 4, {}}},
+       {1, 4}},
+      {"based and decimal literals",
+       "16#FF# 16:ff: 16#F.F#E+2 1_000 12_345.67_8e-0_1 1E3 1E-3 2#19#",
+       {{NUM, 1, 1, {}},
+        {NUM, 1, 8, {}},
+        {NUM, 1, 15, {}},
+        {NUM, 1, 26, {}},
+        {NUM, 1, 32, {}},
+        {NUM, 1, 49, {}},
+        {NUM, 1, 53, {}},
+        {NUM, 1, 58, {}}},
+       {1, 58}},
+      {"doubled underscore in a number", "1__0", {{NUM, 1, 1, {}}, {NUM, 1, 4, {}}}, {1, 4}},
+      {"digit outside the base",
+       "16#FG#",
+       {{NUM, 1, 1, {}}, {ID, 1, 4, "FG"}},
+       {1, 6}},
+      {"mismatched based delimiters",
+       "16#FF:",
+       {{NUM, 1, 1, {}}, {ID, 1, 4, "FF"}, {TOKEN_COLON, 1, 6, {}}},
+       {1, 6}},
+      {"unfinished exponents end before the E",
+       "1E 1.5E+",
+       {{NUM, 1, 1, {}}, {ID, 1, 2, "E"}, {NUM, 1, 4, {}}, {ID, 1, 7, "E"}, {TOKEN_PLUS, 1, 8, {}}},
+       {1, 8}},
+      {"percent string runs to the last percent sign",
+       "%a% & %b%;",
+       {{STR, 1, 1, "%a% & %b%"}, {TOKEN_SEMICOLON, 1, 10, {}}},
+       {1, 10}},
+      {"doubled quotation marks stay doubled",
+       "\"say \"\"hi\"\"\" & \"\"",
+       {{STR, 1, 1, "\"say \"\"hi\"\"\""}, {TOKEN_AMPERSAND, 1, 14, {}}, {STR, 1, 16, "\"\""}},
+       {1, 16}},
+      {"unterminated string: the mark is skipped, the line scanned",
+       "\"abc := 1\nX",
+       {{ID, 1, 2, "abc"}, {TOKEN_ASSIGNMENT, 1, 6, {}}, {NUM, 1, 9, {}}, {ID, 2, 1, "X"}},
+       {2, 1}},
+      {"reserved words in any case, longer identifiers win",
+       "Package PACKAGE package packages end_if",
+       {{TOKEN_PACKAGE, 1, 1, {}},
+        {TOKEN_PACKAGE, 1, 9, {}},
+        {TOKEN_PACKAGE, 1, 17, {}},
+        {ID, 1, 25, "packages"},
+        {ID, 1, 34, "end_if"}},
+       {1, 34}},
+      {"bad underscores end identifiers",
+       "a__b _c d_",
+       {{ID, 1, 1, "a"}, {ID, 1, 4, "b"}, {ID, 1, 7, "c"}, {ID, 1, 9, "d"}},
+       {1, 10}},
+      {"NUL ends a string's text but not the string",
+       "\"a\0b\" X"s,
+       {{STR, 1, 1, "\"a"}, {ID, 1, 7, "X"}},
+       {1, 7}},
+      {"NUL in a comment", "-- a\0b\nY"s, {{ID, 2, 1, "Y"}}, {2, 1}},
+      {"NUL elsewhere is skipped with width one", "X\0Y"s, {{ID, 1, 1, "X"}, {ID, 1, 3, "Y"}}, {1, 3}},
+      {"NUL is no character literal", "'\0' Q"s, {{ID, 1, 5, "Q"}}, {1, 5}},
+      {"comment ends the file", "X -- done", {{ID, 1, 1, "X"}}, {1, 2}},
+      {"compound and single delimiters",
+       "=>..**:=/=>=<=<<>><>&()*+,-./:; < = > | !",
+       {{TOKEN_ARROW, 1, 1, {}},
+        {TOKEN_DOUBLE_DOT, 1, 3, {}},
+        {TOKEN_DOUBLE_STAR, 1, 5, {}},
+        {TOKEN_ASSIGNMENT, 1, 7, {}},
+        {TOKEN_NOT_EQUAL, 1, 9, {}},
+        {TOKEN_GREATER_EQUAL, 1, 11, {}},
+        {TOKEN_LESS_EQUAL, 1, 13, {}},
+        {TOKEN_LEFT_LABEL_BRACKET, 1, 15, {}},
+        {TOKEN_RIGHT_LABEL_BRACKET, 1, 17, {}},
+        {TOKEN_BOX, 1, 19, {}},
+        {'&', 1, 21, {}},
+        {'(', 1, 22, {}},
+        {')', 1, 23, {}},
+        {'*', 1, 24, {}},
+        {'+', 1, 25, {}},
+        {',', 1, 26, {}},
+        {'-', 1, 27, {}},
+        {'.', 1, 28, {}},
+        {'/', 1, 29, {}},
+        {':', 1, 30, {}},
+        {';', 1, 31, {}},
+        {'<', 1, 33, {}},
+        {'=', 1, 35, {}},
+        {'>', 1, 37, {}},
+        {TOKEN_BAR, 1, 39, {}},
+        {TOKEN_BAR, 1, 41, {}}},
+       {1, 41}},
+  };
+  for (const ScanCase& c : cases) {
+    EndPosition end{};
+    EXPECT_EQ(scan_source(c.input, &end), c.tokens) << c.what;
+    EXPECT_EQ(end, c.end) << c.what;
+  }
+}
+
+TEST(ScannerTest, EveryReservedWordInMixedCase) {
+  const char* const words[] = {
+      "abort",   "abs",     "abstract", "accept",    "access",   "aliased",   "all",    "and",
+      "array",   "at",      "begin",    "body",      "case",     "constant",  "declare", "delay",
+      "delta",   "digits",  "do",       "else",      "elsif",    "end",       "entry",  "exception",
+      "exit",    "for",     "function", "generic",   "goto",     "if",        "in",     "is",
+      "limited", "loop",    "mod",      "new",       "not",      "null",      "of",     "or",
+      "others",  "out",     "package",  "pragma",    "private",  "procedure", "protected", "raise",
+      "range",   "record",  "rem",      "renames",   "requeue",  "return",    "reverse", "select",
+      "separate", "subtype", "tagged",  "task",      "terminate", "then",     "type",   "until",
+      "use",     "when",    "while",    "with",      "xor"};
+  static_assert(std::size(words) == 69);
+  std::string source;
+  std::vector<Scanned> expected;
+  int token = TOKEN_ABORT;
+  for (const char* word : words) {
+    // Alternate the case letter by letter, starting upper on odd tokens.
+    std::string mixed = word;
+    for (size_t i = 0; i < mixed.size(); ++i) {
+      if ((i + token) % 2 == 1) mixed[i] = static_cast<char>(std::toupper(mixed[i]));
+    }
+    expected.push_back({token++, static_cast<int>(expected.size()) + 1, 1, std::nullopt});
+    source += mixed + "\n";
+  }
+  EXPECT_EQ(token, TOKEN_XOR + 1);
+  EndPosition end{};
+  EXPECT_EQ(scan_source(source, &end), expected);
+  EXPECT_EQ(end, (EndPosition{70, 1}));
+}
+
+// Tokens longer than the buffer's first capacity come back whole, and the
+// scan goes on correctly behind them.
+TEST(ScannerTest, TokensLongerThanTheBuffer) {
+  const std::string long_string = "\"" + std::string(40000, 's') + "\"";
+  const std::string long_name = "N" + std::string(20000, '1');
+  const std::string source = "X := " + long_string + ";\n" + long_name + " Y\n";
+  EndPosition end{};
+  const std::vector<Scanned> expected = {
+      {ID, 1, 1, "X"},
+      {TOKEN_ASSIGNMENT, 1, 3, {}},
+      {STR, 1, 6, long_string},
+      {TOKEN_SEMICOLON, 1, 6 + static_cast<int>(long_string.size()), {}},
+      {ID, 2, 1, long_name},
+      {ID, 2, static_cast<int>(long_name.size()) + 2, "Y"},
+  };
+  EXPECT_EQ(scan_source(source, &end), expected);
+  EXPECT_EQ(end, (EndPosition{3, 1}));
+}
+
+// Between sources the run loop only assigns the next stream and resets; the
+// previous stream is already closed when the next one is read.
+TEST(ScannerTest, StreamsInARowCountAfresh) {
+  EndPosition end{};
+  // Ends in AFTER_NAME, on line 2, with its last token pending at the end.
+  EXPECT_EQ(scan_source("with A;\npackage B", &end),
+            (std::vector<Scanned>{{TOKEN_WITH, 1, 1, {}},
+                                  {ID, 1, 6, "A"},
+                                  {TOKEN_SEMICOLON, 1, 7, {}},
+                                  {TOKEN_PACKAGE, 2, 1, {}},
+                                  {ID, 2, 9, "B"}}));
+  EXPECT_EQ(end, (EndPosition{2, 9}));
+  EXPECT_EQ(scan_source("", &end), std::vector<Scanned>{});
+  EXPECT_EQ(end, (EndPosition{1, 1}));
+  EXPECT_EQ(scan_source("'x' C\n", &end),
+            (std::vector<Scanned>{{CHR, 1, 1, "x"}, {ID, 1, 5, "C"}}));
+  EXPECT_EQ(end, (EndPosition{2, 1}));
+}
+
+// A read error is the scanner's fatal error, never a quiet end of file.
+TEST(ScannerTest, ReadErrorIsFatalWithStatusTwo) {
+  const std::string dir = make_scratch_dir();
+  const std::string write_only = dir + "/write_only.ada";
+  struct Unreadable {
+    const char* what;
+    FILE* stream;
+  } streams[] = {
+      {"directory", std::fopen(dir.c_str(), "r")},
+      {"write-only stream", std::fopen(write_only.c_str(), "w")},
+  };
+  for (const Unreadable& s : streams) {
+    ASSERT_NE(s.stream, nullptr) << s.what;
+    scanner_input = s.stream;
+    scanner_reset();
+    int status = -1;
+    std::string message;
+    {
+      ExitTrap trap;
+      StreamCapture err(stderr);
+      try {
+        next_token();
+      } catch (const ProcessExit& exit) {
+        status = exit.status;
+      }
+      message = err.text();
+    }
+    EXPECT_EQ(status, 2) << s.what;
+    EXPECT_EQ(message, "input in flex scanner failed\n") << s.what;
+    std::fclose(s.stream);
+    // The next source after an intercepted failure is scanned from its start.
+    EndPosition end{};
+    EXPECT_EQ(scan_source("Z;", &end),
+              (std::vector<Scanned>{{ID, 1, 1, "Z"}, {TOKEN_SEMICOLON, 1, 2, {}}}))
+        << s.what;
+  }
+}
+
+}  // namespace
