@@ -54,3 +54,9 @@ void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
 void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
+
+#if defined(__SANITIZE_ADDRESS__)
+// Under AddressSanitizer a failed request must still come back as null, so
+// that exhaustion takes the same path as in the plain build.
+extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
+#endif

@@ -11,12 +11,10 @@
 
 namespace {
 
-// Loads `base_name` + locale from `directory` and installs it when it loads.
-// The translator lives as long as the process and is never removed.
-void install_catalogue(const QString& base_name, const QString& directory) {
-  auto* translator = new QTranslator;
-  if (translator->load(base_name, directory, QString(), QString()))
-    QCoreApplication::installTranslator(translator);
+// Loads `base_name` + locale from `directory` into `translator` and installs
+// it when it loads. Translators live as long as the process.
+void install_catalogue(QTranslator& translator, const QString& base_name, const QString& directory) {
+  if (translator.load(base_name, directory, QString(), QString())) QCoreApplication::installTranslator(&translator);
 }
 
 }  // namespace
@@ -36,8 +34,9 @@ void setup_translations() {
   }
   // Installed last, consulted first: the product catalogue wins over the tool's.
   const QString locale = QLocale::system().name();
-  install_catalogue("orvchoptags_" + locale, directory.filePath());
-  install_catalogue("plovident_" + locale, directory.filePath());
+  static QTranslator* const translators[2] = {new QTranslator, new QTranslator};
+  install_catalogue(*translators[0], "orvchoptags_" + locale, directory.filePath());
+  install_catalogue(*translators[1], "plovident_" + locale, directory.filePath());
 }
 
 QString translate(const char* context, const char* source_text, const char* comment) {

@@ -10,6 +10,19 @@
 
 namespace {
 
+// What the program printed, without the sanitizer's own notes on failed requests.
+std::string without_sanitizer_notes(const std::string& text) {
+  std::string kept;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    end = end == std::string::npos ? text.size() : end + 1;
+    if (text.compare(start, 2, "==") != 0) kept.append(text, start, end - start);
+    start = end;
+  }
+  return kept;
+}
+
 TEST(AcMemTest, BlocksStartZeroFilled) {
   for (size_t size : {size_t{0}, size_t{1}, size_t{37}, size_t{1} << 20}) {
     auto* block = static_cast<unsigned char*>(ac_alloc(size));
@@ -52,7 +65,7 @@ TEST(AcMemTest, ExhaustionPrintsTheSizeAndEndsWithStatusNine) {
       status = exit.status;
     }
     EXPECT_EQ(status, 9) << request.how;
-    EXPECT_EQ(err.text(), expected) << request.how;
+    EXPECT_EQ(without_sanitizer_notes(err.text()), expected) << request.how;
   }
 }
 

@@ -157,7 +157,7 @@ TEST_F(AcTreeTest, NameStackPushesCopiesAndPopsWithTheirContext) {
 
   std::string outer = "Outer";
   ASSERT_TRUE(name_stack_push(outer.c_str(), 1));
-  outer[0] = 'X';  // the entry holds its own copy
+  outer[1] = 'X';  // the entry holds its own copy
   ASSERT_TRUE(name_stack_push("Inner", 2));
   name_stack_top()->context = name_item_prepend("C", name_item_prepend("B", name_item_new("A")));
   EXPECT_STREQ(name_stack_top()->name, "Inner");
@@ -166,8 +166,14 @@ TEST_F(AcTreeTest, NameStackPushesCopiesAndPopsWithTheirContext) {
   ASSERT_NE(name_stack_top(), nullptr);
   EXPECT_STREQ(name_stack_top()->name, "Outer");
   EXPECT_EQ(name_stack_top()->context, nullptr);
+
+  // Reset forgets the entries without releasing them.
+  NameStackEntry* forgotten = name_stack_top();
   name_stack_reset();
   EXPECT_EQ(name_stack_top(), nullptr);
+  EXPECT_STREQ(forgotten->name, "Outer");
+  ac_free(forgotten->name);
+  ac_free(forgotten);
 }
 
 TEST_F(AcTreeTest, UnitOwnsItsContextList) {
