@@ -16,7 +16,8 @@ extern SemanticValue token_value;
 extern int32_t scan_line;
 extern int32_t scan_column;
 
-// The number of the next token of scanner_input; 0 at its end.
+// The number of the next token of scanner_input; 0 at its end. A read error
+// ends the process with status 2 ("input in flex scanner failed").
 int next_token();
 
 // Puts the scanner at line 1, column 1, in its normal mode, for a new source.
