@@ -5,6 +5,9 @@
 #include <cstdio>
 
 #include "analysis/ac_tree.h"
+#include "analysis/parser.h"
+#include "analysis/scanner.h"
+#include "chop/chopper.h"
 #include "driver/messages.h"
 #include "driver/run_settings.h"
 
@@ -35,8 +38,12 @@ int run_sources(const std::vector<const char*>& sources) {
                                 .arg(local_text(source)));
       return 7;
     }
+    scanner_input = stream;
     name_stack_reset();
+    scanner_reset();
+    parse_compilation();
     std::fclose(stream);
+    run_total += chop_file(source, units_first());
     units_free_all();
   }
   if (!list_only)
