@@ -1,6 +1,7 @@
 // Whole-program rows for start-up, the command line, naming and the banner.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -50,8 +51,10 @@ const std::string french_version_text =
 
 const Environment french = {{"LANG", "fr_FR.UTF-8"}};
 
-// One invocation in a scratch directory holding `source.ada` (empty), the
-// directory `outdir`, and whatever else the row names.
+// One invocation in a scratch directory holding the sources `source.ada`
+// (empty), `spec.ada` (package P), `proc.ada` (procedure Q) and `broken.ada`
+// (a stray semicolon at line 2, column 5), the directory `outdir` and the dangling link
+// `dangling`.
 struct CommandLineCase {
   const char* name;
   std::vector<std::string> args;
@@ -68,7 +71,11 @@ TEST_P(CommandLineTest, PrintsAndEndsAsExpected) {
   const ScratchDir scratch;
   const std::string& dir = scratch.path;
   write_file(dir + "/source.ada", "");
+  write_file(dir + "/spec.ada", "package P is end P;\n");
+  write_file(dir + "/proc.ada", "procedure Q is begin null; end Q;\n");
+  write_file(dir + "/broken.ada", "package R is\nend;;\n");
   ASSERT_EQ(mkdir((dir + "/outdir").c_str(), 0755), 0);
+  ASSERT_EQ(symlink("nowhere", (dir + "/dangling").c_str()), 0);
   const CliResult result = run_mirelchop({c.args, c.env, dir});
   EXPECT_EQ(result.out, c.expected_out);
   EXPECT_EQ(result.err, c.expected_err);
@@ -104,6 +111,26 @@ const CommandLineCase command_line_cases[] = {
     {"UnknownNameInFrench", {"-n", "ada83"}, french, "", "Erreur : convention de nommage inconnue (ada83)\n", 7},
     {"Utf8WordInMessage", {"-n", "nommé"}, french, "", "Erreur : convention de nommage inconnue (nommé)\n", 7},
     {"PercentInWordPrintedLiterally", {"source.ada", "%s%d%1"}, {}, "", "Error: can't stat file '%s%d%1'", 7},
+    {"SourceThenDirectory", {"spec.ada", "outdir"}, {},
+     "From spec.ada\nWritting outdir/p.ads\nChopped 1 files.\n", "", 0},
+    {"TwoSourcesIntoWorkingDirectory", {"spec.ada", "proc.ada"}, {},
+     "From spec.ada\nWritting p.ads\nFrom proc.ada\nWritting q.adb\nChopped 2 files.\n", "", 0},
+    {"ListOnlyWithOverwriteAndDirectory", {"-w", "-l", "spec.ada", "proc.ada", "outdir"}, {},
+     "outdir/p.ads\noutdir/q.adb\n", "", 0},
+    {"NoUnitStillPrintsTheTotal", {"source.ada"}, {}, "From source.ada\nChopped 0 files.\n", "", 0},
+    {"VeskFromTheVariable", {"proc.ada"}, {{"MIRELCHOP", "Vesk"}}, "From proc.ada\nWritting q.2.ada\nChopped 1 files.\n",
+     "", 0},
+    {"NamingOptionOverridesTheVariable", {"-n", "GNAT", "proc.ada"}, {{"MIRELCHOP", "VESK"}},
+     "From proc.ada\nWritting q.adb\nChopped 1 files.\n", "", 0},
+    {"SecondSourceCannotBeOpened", {"spec.ada", "dangling", "outdir"}, {},
+     "From spec.ada\nWritting outdir/p.ads\n", "Error : can't open file \"dangling\"\n", 7},
+    {"SyntaxErrorInSecondOfThree", {"spec.ada", "broken.ada", "proc.ada"}, {}, "From spec.ada\nWritting p.ads\n",
+     "broken.ada:2:5: Syntax error while analysing, can't continue.\n", 7},
+    {"LogThatCannotBeOpened", {"-studio_log", "nodir/run.log", "spec.ada"}, {},
+     "From spec.ada\nWritting p.ads\nChopped 1 files.\n",
+     "Warning: can't open log file \"nodir/run.log\", no log is written.\n", 0},
+    {"FrenchRun", {"spec.ada", "outdir"}, french,
+     "From spec.ada\nÉcriture de outdir/p.ads\n1 fichiers découpés.\n", "", 0},
     {"KovardirUnset", {"-v"}, {{"KOVARDIR", std::nullopt}}, "",
      "Fatal Error: please setup KOVARDIR environment variable.\n", 7},
     {"KovardirEmpty", {}, {{"KOVARDIR", ""}}, "", "Fatal Error: please setup KOVARDIR environment variable.\n", 7},
