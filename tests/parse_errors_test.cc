@@ -1,0 +1,80 @@
+// What the parse accepts and where it stops: syntax errors with their exact
+// message and position, the parse-stack limit, and borderline forms that
+// must be accepted.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "analysis/parser.h"
+#include "tests/parse_harness.h"
+
+namespace {
+
+// A source, the name it is parsed under, and how the parse must end.
+struct ErrorRow {
+  const char* what;
+  std::string source;
+  const char* name;
+  const char* err;  // empty: the source is accepted
+  size_t units;     // units created before the end
+};
+
+// An object declaration in a library package whose initial value is a
+// numeric literal inside `depth` pairs of parentheses.
+std::string nested_parentheses(int depth) {
+  return "package P is\n   X : Integer := " + std::string(depth, '(') + "1" + std::string(depth, ')') +
+         ";\nend P;\n";
+}
+
+const ErrorRow error_rows[] = {
+    {"use clause before the first with clause",
+     "use Ada.Text_IO;\nwith Ada.Text_IO;\nprocedure P is begin null; end P;\n", "x.ada",
+     "x.ada:1:1: Syntax error while analysing, can't continue.\n", 0},
+    {"limited with",
+     "with A;\n  limited with B;\npackage P is end P;\n", "x.ada",
+     "x.ada:2:3: Syntax error while analysing, can't continue.\n", 0},
+    // A package specification is created when its END is read, so the
+    // unit without its semicolon exists when the error is found.
+    {"missing final semicolon, file ending with a newline",
+     "package P is\nend P\n", "src/p.ads",
+     "src/p.ads:3:1: Syntax error while analysing, can't continue.\n", 1},
+    {"missing final semicolon, file ending inside the last line",
+     "package Q is end Q;\npackage P is end P", "x.ada",
+     "x.ada:2:18: Syntax error while analysing, can't continue.\n", 2},
+    {"error inside a later unit, after a tab",
+     "package Q is end Q;\nprocedure R is\nbegin\n\tX := ;\nend R;\n", "x.ada",
+     "x.ada:4:7: Syntax error while analysing, can't continue.\n", 1},
+    {"file name holding a placeholder",
+     "package is\n", "odd%2.ada",
+     "odd%2.ada:1:9: Syntax error while analysing, can't continue.\n", 0},
+    {"with clause and nothing after it", "with A;\n", "x.ada",
+     "x.ada:2:1: Syntax error while analysing, can't continue.\n", 0},
+    {"interface is an identifier",
+     "package P is\n   interface : Integer;\n   overriding, synchronized : Boolean;\nend P;\n", "x.ada", "", 1},
+    {"subtype with empty parentheses", "package P is\n   X : T ();\nend P;\n", "x.ada", "", 1},
+    {"lone function", "function F;\n", "x.ada", "", 1},
+    {"private child package", "private package A.P is\nend A.P;\n", "x.ada", "", 1},
+    {"pragmas only", "pragma Ada_95;\npragma Restrictions (No_Tasking);\n", "x.ada", "", 0},
+    {"comments only", "-- nothing here\n", "x.ada", "", 0},
+    {"empty file", "", "x.ada", "", 0},
+    {"386 pairs of parentheses fill the parse stack", nested_parentheses(386), "x.ada", "", 1},
+    // The stack overflows with the first closing parenthesis as lookahead.
+    {"387 pairs of parentheses overflow it", nested_parentheses(387), "x.ada",
+     "x.ada:2:407: Syntax error while analysing, can't continue.\n", 0},
+};
+
+TEST(ParseErrorsTest, SyntaxErrorsStopAtTheirPosition) {
+  for (const ErrorRow& row : error_rows) {
+    SCOPED_TRACE(row.what);
+    const ParseOutcome outcome = parse_text(row.source, parse_compilation, row.name);
+    EXPECT_EQ(outcome.err, row.err);
+    if (*row.err == '\0')
+      EXPECT_EQ(outcome.exit_status, std::nullopt);
+    else
+      EXPECT_EQ(outcome.exit_status, 7);
+    EXPECT_EQ(outcome.units.size(), row.units);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+// The unit lists that the parse builds from Ada sources: kinds, names,
+// property bits, end positions, context clauses and renaming targets.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/ac_tree.h"
+#include "analysis/parse_actions.h"
+#include "analysis/parser.h"
+#include "tests/parse_harness.h"
+
+namespace {
+
+// The unit a row expects; fields as in ParsedUnit.
+struct ExpectedUnit {
+  UnitKind kind;
+  const char* full_name;
+  const char* simple_name;
+  uint32_t properties;
+  uint32_t end_line;
+  uint32_t end_column;
+  std::vector<std::string> context = {};
+  std::optional<std::string> renaming_target = std::nullopt;
+};
+
+// A source and everything its parse must yield.
+struct UnitsRow {
+  const char* what;
+  const char* source;
+  std::vector<ExpectedUnit> units;
+  const char* err = "";  // standard error, exactly
+};
+
+void expect_units(const UnitsRow& row, const ParseOutcome& outcome) {
+  SCOPED_TRACE(row.what);
+  EXPECT_EQ(outcome.exit_status, std::nullopt) << outcome.err;
+  EXPECT_EQ(outcome.err, row.err);
+  ASSERT_EQ(outcome.units.size(), row.units.size());
+  for (size_t i = 0; i < row.units.size(); ++i) {
+    const ExpectedUnit& want = row.units[i];
+    const ParsedUnit& got = outcome.units[i];
+    SCOPED_TRACE("unit " + std::to_string(i) + " " + got.full_name);
+    EXPECT_EQ(got.kind, want.kind);
+    EXPECT_EQ(got.full_name, want.full_name);
+    EXPECT_EQ(got.simple_name, want.simple_name);
+    EXPECT_EQ(got.properties, want.properties) << std::hex << (got.properties ^ want.properties);
+    EXPECT_EQ(got.end_line, want.end_line);
+    EXPECT_EQ(got.end_column, want.end_column);
+    EXPECT_EQ(got.context, want.context);
+    EXPECT_EQ(got.renaming_target, want.renaming_target);
+  }
+}
+
+constexpr uint32_t PACKAGE_SPEC = IS_DECLARATION | IS_PACKAGE;
+constexpr uint32_t PACKAGE_BODY = IS_BODY | IS_PACKAGE;
+
+const UnitsRow units_rows[] = {
+    {"specification then body",
+     "package P is\n"
+     "   X : Integer;\n"
+     "end P;\n"
+     "\n"
+     "package body P is\n"
+     "begin\n"
+     "   X := 0;\n"
+     "end P;\n",
+     {{SPEC, "P", "P", PACKAGE_SPEC, 3, 6}, {BODY, "P", "P", PACKAGE_BODY, 8, 6}}},
+    {"library procedure with a nested procedure",
+     "procedure Main is\n"
+     "   procedure Inner is\n"
+     "   begin\n"
+     "      null;\n"
+     "   end Inner;\n"
+     "begin\n"
+     "\tInner;\n"
+     "end Main;\n",
+     {{PROC, "Main", "Main", IS_PROCEDURE | IS_BODY, 8, 9}}},
+    {"nested package and instantiation inside a package",
+     "package Outer is\n"
+     "   package Inner is\n"
+     "      Y : Integer;\n"
+     "   end Inner;\n"
+     "   package Lists is new Generic_Lists (Integer);\n"
+     "   procedure Swap is new Generic_Swap (Integer);\n"
+     "end Outer;\n",
+     {{SPEC, "Outer", "Outer", PACKAGE_SPEC, 7, 10}}},
+    {"child unit",
+     "package A.B is\n"
+     "end A.B;\n",
+     {{SPEC, "A.B", "A.B", IS_CHILD | PACKAGE_SPEC, 2, 8}}},
+    {"subunits of every body kind",
+     "separate (A.B)\n"
+     "procedure C is\n"
+     "begin\n"
+     "   null;\n"
+     "end C;\n"
+     "separate (A) package body Q is end Q;\n"
+     "separate (A) task body T is begin null; end T;\n"
+     "separate (A) protected body R is end R;\n"
+     "separate (A.B) function F return Integer is begin return 0; end F;\n",
+     {{PROC, "A.B.C", "C", IS_PROCEDURE | IS_BODY | IS_SUBUNIT, 5, 6},
+      {BODY, "A.Q", "Q", PACKAGE_BODY | IS_SUBUNIT, 6, 37},
+      {BODY, "A.T", "T", IS_BODY | IS_TASK | IS_SUBUNIT, 7, 46},
+      {BODY, "A.R", "R", IS_BODY | IS_PROTECTED | IS_SUBUNIT, 8, 39},
+      {PROC, "A.B.F", "F", IS_FUNCTION | IS_BODY | IS_SUBUNIT, 9, 66}}},
+    {"subunit prefix does not outlive the subunit",
+     "separate (P) procedure S is begin null; end S;\n"
+     "procedure S is begin null; end S;\n",
+     {{PROC, "P.S", "S", IS_PROCEDURE | IS_BODY | IS_SUBUNIT, 1, 46},
+      {PROC, "S", "S", IS_PROCEDURE | IS_BODY, 2, 33}}},
+    {"generic package versus generic subprograms",
+     "generic\n"
+     "   type T is private;\n"
+     "package G is\n"
+     "end G;\n"
+     "generic\n"
+     "   type T is private;\n"
+     "procedure GP (X : T);\n"
+     "generic\n"
+     "   type T is private;\n"
+     "function GF (X : T) return T;\n",
+     {{SPEC, "G", "G", PACKAGE_SPEC, 4, 6},
+      {SPEC, "GP", "GP", IS_PROCEDURE | IS_GENERIC | IS_DECLARATION, 7, 21},
+      {SPEC, "GF", "GF", IS_FUNCTION | IS_GENERIC | IS_DECLARATION, 10, 29}}},
+    {"package and subprogram instantiations",
+     "package I is new G (Integer);\n"
+     "procedure PI is new GP\n"
+     "  (Integer);\n"
+     "function Sqrt is new Generic_Sqrt (Float);\n",
+     {{SPEC, "I", "I", IS_INSTANCE | IS_PACKAGE, 1, 29},
+      {SPEC, "PI", "PI", IS_PROCEDURE | IS_INSTANCE | IS_BODY, 3, 12},
+      {SPEC, "Sqrt", "Sqrt", IS_FUNCTION | IS_INSTANCE | IS_BODY, 4, 42}}},
+    {"renamings",
+     "package R renames Q;\n"
+     "procedure Put (S : String) renames Ada.Text_IO.Put_Line;\n"
+     "generic package GR renames Ada.Direct_IO;\n"
+     "generic procedure GS renames Generic_Swap;\n"
+     "function \"-\" (L, R : T) return T renames Minus;\n",
+     {{SPEC, "R", "R", IS_DECLARATION | IS_RENAMING | IS_PACKAGE, 1, 20, {}, "Q"},
+      {SPEC, "Put", "Put", IS_PROCEDURE | IS_DECLARATION | IS_RENAMING, 2, 56, {}, "Ada.Text_IO.Put_Line"},
+      {SPEC, "GR", "GR", IS_GENERIC | IS_RENAMING | IS_PACKAGE, 3, 41, {}, "Ada.Direct_IO"},
+      {SPEC, "GS", "GS", IS_PROCEDURE | IS_GENERIC | IS_DECLARATION | IS_RENAMING, 4, 42, {}, "Generic_Swap"}},
+     "Error x.ada:5: operator not allowed at library level\n"},
+    {"abstract procedure, function declarations",
+     "procedure Abs_P (X : in out T) is abstract;\n"
+     "function F return Integer;\n"
+     "function Lone;\n",
+     {{BODY, "Abs_P", "Abs_P", IS_PROCEDURE | IS_ABSTRACT, 1, 43},
+      {SPEC, "F", "F", IS_FUNCTION | IS_DECLARATION, 2, 26},
+      {SPEC, "Lone", "Lone", IS_FUNCTION | IS_DECLARATION, 3, 14}}},
+    {"library-level operator function between two units",
+     "package P1 is\n"
+     "end P1;\n"
+     "function \"+\" (L, R : T) return T is\n"
+     "begin\n"
+     "   return L;\n"
+     "end \"+\";\n"
+     "package P2 is\n"
+     "end P2;\n",
+     {{SPEC, "P1", "P1", PACKAGE_SPEC, 2, 7}, {SPEC, "P2", "P2", PACKAGE_SPEC, 8, 7}},
+     "Error x.ada:6: operator not allowed at library level\n"},
+    {"operator written with the percent-sign delimiters",
+     "function %and% (L, R : T) return T;\n"
+     "package P is end P;\n",
+     {{SPEC, "P", "P", PACKAGE_SPEC, 2, 19}},
+     "Error x.ada:1: operator not allowed at library level\n"},
+    {"context A, B, C",
+     "with A, B;\n"
+     "with C;\n"
+     "procedure Main is\n"
+     "begin\n"
+     "   null;\n"
+     "end Main;\n",
+     {{PROC, "Main", "Main", IS_PROCEDURE | IS_BODY, 6, 9, {"A", "B", "C"}}}},
+    {"every library unit takes its own context clause, and no other",
+     "with Ada.Text_IO; use Ada.Text_IO;\n"
+     "pragma Elaborate_All (Ada.Text_IO);\n"
+     "package Q is end Q;\n"
+     "function F return Integer;\n"
+     "with X.Y;\n"
+     "separate (Q) package body Z is end Z;\n"
+     "with G;\n"
+     "package I is new G;\n",
+     {{SPEC, "Q", "Q", PACKAGE_SPEC, 3, 19, {"Ada.Text_IO"}},
+      {SPEC, "F", "F", IS_FUNCTION | IS_DECLARATION, 4, 26},
+      {BODY, "Q.Z", "Z", PACKAGE_BODY | IS_SUBUNIT, 6, 37, {"X.Y"}},
+      {SPEC, "I", "I", IS_INSTANCE | IS_PACKAGE, 8, 19, {"G"}}}},
+    {"units separated only by pragmas; private child",
+     "package P1 is end P1;\n"
+     "pragma Pure (P1); pragma Preelaborate;\n"
+     "private package P1.Child is\n"
+     "end P1.Child;\n",
+     {{SPEC, "P1", "P1", PACKAGE_SPEC, 1, 21}, {SPEC, "P1.Child", "P1.Child", IS_CHILD | PACKAGE_SPEC, 4, 13}}},
+    {"bodies nested in a package body create no unit",
+     "package body P is\n"
+     "   task T;\n"
+     "   task body T is begin null; end T;\n"
+     "   protected R is procedure Op; end R;\n"
+     "   protected body R is procedure Op is begin null; end Op; end R;\n"
+     "   procedure S is separate;\n"
+     "   package body N is separate;\n"
+     "end P;\n",
+     {{BODY, "P", "P", PACKAGE_BODY, 8, 6}}},
+};
+
+TEST(ParseUnitsTest, SourcesYieldTheirUnits) {
+  for (const UnitsRow& row : units_rows) expect_units(row, parse_text(row.source, parse_compilation));
+}
+
+// After every accepted source the parse is back at library level with no
+// pending with clauses, whatever the source held.
+TEST(ParseUnitsTest, AcceptedSourceLeavesTheParseStateClean) {
+  for (const UnitsRow& row : units_rows) {
+    SCOPED_TRACE(row.what);
+    parse_text(row.source, parse_compilation);
+    EXPECT_EQ(nesting_depth, 0);
+    EXPECT_FALSE(in_subunit);
+    EXPECT_EQ(pending_context, nullptr);
+    EXPECT_EQ(name_stack_top(), nullptr);
+  }
+}
+
+// The with clauses of one source never reach a unit of the next one.
+TEST(ParseUnitsTest, EachSourceStartsWithoutPendingWithClauses) {
+  const ParseOutcome first = parse_text("with A;\n", parse_compilation);
+  EXPECT_EQ(first.exit_status, 7);
+  const ParseOutcome second = parse_text("procedure P is begin null; end P;\n", parse_compilation);
+  ASSERT_EQ(second.units.size(), 1u);
+  EXPECT_EQ(second.units[0].context, std::vector<std::string>{});
+}
+
+}  // namespace
