@@ -86,27 +86,27 @@ std::vector<const char*> parse_command_line(int argc, char** argv) {
 }
 
 void print_usage() {
-  const char* const context = "Chop Usage";
-  const QString label = naming_from_default ? translate(context, "default") : QString("MIRELCHOP");
+  // The context is spelled out in every call so that lupdate finds each text.
+  const QString label = naming_from_default ? translate("Chop Usage", "default") : QString("MIRELCHOP");
   const QString newline("\n");
   const QString lines[] = {
       newline,
-      translate(context, "Usage: mirelchop [options] <file> [..<file>] [<dir>]\n"),
+      translate("Chop Usage", "Usage: mirelchop [options] <file> [..<file>] [<dir>]\n"),
       newline,
-      translate(context, " <file>     : ada source file to split.\n"),
-      translate(context, " <dir>      : output directory (default: working directory).\n"),
-      translate(context, "\nOptions:\n"),
-      translate(context, " -v,-version: print version informations.\n"),
-      translate(context, " -l         : print on stdout generated file name only.\n"),
-      translate(context, " -w         : allow file overwrite.\n"),
-      translate(context, " -n <naming>: force naming convention (see below).\n"),
+      translate("Chop Usage", " <file>     : ada source file to split.\n"),
+      translate("Chop Usage", " <dir>      : output directory (default: working directory).\n"),
+      translate("Chop Usage", "\nOptions:\n"),
+      translate("Chop Usage", " -v,-version: print version informations.\n"),
+      translate("Chop Usage", " -l         : print on stdout generated file name only.\n"),
+      translate("Chop Usage", " -w         : allow file overwrite.\n"),
+      translate("Chop Usage", " -n <naming>: force naming convention (see below).\n"),
       newline,
-      translate(context, "Current %1 chop naming is \"%2\"\n", "%1 is 'default' or 'MIRELCHOP', %2 is a string")
+      translate("Chop Usage", "Current %1 chop naming is \"%2\"\n", "%1 is 'default' or 'MIRELCHOP', %2 is a string")
           .arg(label, QString(naming_convention_name())),
       newline,
-      translate(context, "You can use MIRELCHOP environment variable to change default naming convention.\n"),
+      translate("Chop Usage", "You can use MIRELCHOP environment variable to change default naming convention.\n"),
       newline,
-      translate(context, "Supported naming conventions are: \"GNAT\", \"VESK\" \n", "GNAT and VESK are ada compiler name"),
+      translate("Chop Usage", "Supported naming conventions are: \"GNAT\", \"VESK\" \n", "GNAT and VESK are ada compiler name"),
       newline,
   };
   for (const QString& line : lines) print_message(stdout, line);
