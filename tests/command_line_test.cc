@@ -142,7 +142,11 @@ const CommandLineCase command_line_cases[] = {
      "Fatal Error: directory doesn't exist '/tmp/d\xC3\xA9j\xC3\xA0%s%d/lib/locale'\n", 7},
     {"KovardirCheckedBeforeNaming", {"-v"}, {{"KOVARDIR", std::nullopt}, {"MIRELCHOP", "bogus"}}, "",
      "Fatal Error: please setup KOVARDIR environment variable.\n", 7},
-    {"NoCatalogueForLocale", {"-v"}, {{"LANG", "de_DE.UTF-8"}}, version_text, "", 0},
+    {"NoCatalogueForLocale", {"-v"}, {{"LANG", "es_ES.UTF-8"}}, version_text, "", 0},
+    {"GermanRun", {"spec.ada", "outdir"}, {{"LANG", "de_DE.UTF-8"}},
+     "From spec.ada\nSchreibe outdir/p.ads\n1 Dateien zerlegt.\n", "", 0},
+    {"LcAllWinsOverLang", {"nothing.ada"}, {{"LANG", "fr_FR.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, "",
+     "Fehler: Datei \"nothing.ada\" kann nicht geöffnet werden\n", 7},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, CommandLineTest, ::testing::ValuesIn(command_line_cases),
