@@ -210,6 +210,40 @@ TEST(ParseUnitsTest, SourcesYieldTheirUnits) {
   for (const UnitsRow& row : units_rows) expect_units(row, parse_text(row.source, parse_compilation));
 }
 
+// A file of many units, as the chopper receives it: every library unit and
+// subunit in the order of their final semicolons, nothing nested.
+TEST(ParseUnitsTest, MultiUnitFileYieldsItsUnitsInOrder) {
+  const std::string text = file_text(FIXTURE_DIR "/grammar/containers.ada");
+  const uint32_t child_spec = IS_CHILD | IS_DECLARATION;
+  const UnitsRow row{
+      "containers.ada",
+      text.c_str(),
+      {{SPEC, "Containers.Bounded", "Containers.Bounded", child_spec | IS_PACKAGE, 22, 23},
+       {SPEC, "Containers.Exercise", "Containers.Exercise", child_spec | IS_GENERIC | IS_PROCEDURE, 45, 48},
+       {SPEC, "Containers.Generic_Sqrt", "Containers.Generic_Sqrt", child_spec | IS_GENERIC | IS_FUNCTION, 49, 56},
+       {SPEC, "Containers", "Containers", PACKAGE_SPEC, 52, 4},
+       {BODY, "Containers.Bounded", "Containers.Bounded", IS_CHILD | PACKAGE_BODY, 94, 23},
+       {PROC, "Containers.Bounded.Length", "Length", IS_SUBUNIT | IS_BODY | IS_FUNCTION, 100, 11},
+       {BODY, "Containers.Bounded.Diagnostics", "Diagnostics", IS_SUBUNIT | PACKAGE_BODY, 110, 16},
+       {BODY, "Containers.Bounded.Monitor", "Monitor", IS_SUBUNIT | IS_BODY | IS_TASK, 116, 12},
+       {BODY, "Containers.Bounded.Guard", "Guard", IS_SUBUNIT | IS_BODY | IS_PROTECTED, 124, 10},
+       {SPEC, "Containers.Sqrt", "Containers.Sqrt", IS_CHILD | IS_INSTANCE | IS_BODY | IS_FUNCTION, 127, 64,
+        {"Containers.Generic_Sqrt"}},
+       {SPEC, "Containers.Integer_Vectors", "Containers.Integer_Vectors", IS_CHILD | IS_INSTANCE | IS_PACKAGE, 134,
+        25, {"Containers.Bounded"}},
+       {SPEC, "Containers.Vectors", "Containers.Vectors", child_spec | IS_RENAMING | IS_PACKAGE, 136, 62, {},
+        "Containers.Integer_Vectors"},
+       {SPEC, "Containers.Generic_Vectors", "Containers.Generic_Vectors",
+        IS_CHILD | IS_GENERIC | IS_RENAMING | IS_PACKAGE, 138, 70, {}, "Containers.Bounded"},
+       {SPEC, "Containers.Root", "Containers.Root", child_spec | IS_GENERIC | IS_RENAMING | IS_FUNCTION, 140, 65,
+        {}, "Containers.Generic_Sqrt"},
+       {SPEC, "Containers.Square_Root", "Containers.Square_Root", child_spec | IS_RENAMING | IS_FUNCTION, 142, 81,
+        {}, "Containers.Sqrt"},
+       {SPEC, "Containers.Reset", "Containers.Reset", child_spec | IS_PROCEDURE, 144, 27},
+       {SPEC, "Containers.Internal", "Containers.Internal", child_spec | IS_PACKAGE, 149, 24}}};
+  expect_units(row, parse_text(text, parse_compilation));
+}
+
 // After every accepted source the parse is back at library level with no
 // pending with clauses, whatever the source held.
 TEST(ParseUnitsTest, AcceptedSourceLeavesTheParseStateClean) {
