@@ -993,6 +993,9 @@ procedure_call_statement
 
 /* 339-366: packages, private types, use clauses and renamings. */
 
+/* A specification or instantiation is created before its final semicolon is
+   read; the semicolon ends the unit created last. After a nested one that is
+   an earlier unit whose end is set, or none, and nothing changes. */
 package_declaration
     : package_specification SEMICOLON                            /* 339 */
         { unit_end(units_last(), $2); }
@@ -1000,6 +1003,7 @@ package_declaration
         { unit_end(units_last(), $2); }
     ;
 
+/* The start markers follow "... name IS": $-1 is the construct's name. */
 package_spec_start
     : %empty                                                     /* 341 */
         { unit_enter($-1.text, 0); }
@@ -1160,9 +1164,7 @@ protected_definition_start
 
 protected_definition
     : IS protected_definition_start protected_operation_declaration_list protected_private_part_opt END designator_opt /* 380 */
-        {
-          --nesting_depth;
-        }
+        { --nesting_depth; }
     ;
 
 protected_private_part_opt
@@ -1367,6 +1369,7 @@ library_unit
     | unit_renaming_declaration                                  /* 458 */
     ;
 
+/* Follows the parent's name, which is $0. */
 subunit_parent_end
     : %empty                                                     /* 459 */
         { subunit_begin($0.text); }
