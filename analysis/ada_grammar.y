@@ -1333,9 +1333,15 @@ compilation_unit_list
     | pragma pragma_list                                         /* 441 */
     ;
 
+/* A finished unit's names live on in copies only, and a lookahead that can
+   follow here is a reserved word or the end of input, which carries no text
+   (any other is a syntax error before it is shifted): the parse's strings
+   can go, so that they are bounded by the largest unit, not the file. */
 compilation_unit
     : context_clause private_opt library_unit pragma_list        /* 442 */
+        { parse_strings_release(); }
     | private_opt library_unit pragma_list                       /* 443 */
+        { parse_strings_release(); }
     ;
 
 private_opt
