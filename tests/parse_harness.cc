@@ -7,7 +7,9 @@
 #include <sstream>
 
 #include "analysis/ac_tree.h"
+#include "analysis/ada_grammar.hh"
 #include "analysis/scanner.h"
+#include "driver/ac_mem.h"
 #include "driver/run_settings.h"
 #include "tests/stream_capture.h"
 
@@ -28,9 +30,12 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
       parse();
     } catch (const ProcessExit& exit) {
       outcome.exit_status = exit.status;
-      // The run would end here; drain the scanner so the next source starts clean.
-      while (next_token() > 0) {
-      }
+      // The run would end here. Release what the abandoned parse still held
+      // and drain the scanner, so that the next source starts clean.
+      while (name_stack_top() != nullptr) name_stack_pop();
+      for (int token; (token = next_token()) > 0;)
+        if (token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL)
+          ac_free(token_value.text);
     }
     outcome.err = err.text();
   }
