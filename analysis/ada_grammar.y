@@ -565,9 +565,9 @@ compound_name
 
 compound_name_list
     : compound_name                                              /* 171 */
-        { $$.names = name_item_new($1.text); }
+        { $$.names = with_names_start($1.text); }
     | compound_name_list COMMA compound_name                     /* 172 */
-        { $$.names = name_item_prepend($3.text, $1.names); }
+        { $$.names = with_names_prepend($3.text, $1.names); }
     ;
 
 character_literal

@@ -16,6 +16,9 @@ bool in_subunit = false;
 
 namespace {
 
+// The with clause's names being gathered, not yet handed to with_clause_add.
+NameItem* with_names_in_progress = nullptr;
+
 // An operator symbol is a string literal, delimited by quotation marks or by
 // their replacement, the percent sign.
 bool is_operator_symbol(const char* name) { return name[0] == '"' || name[0] == '%'; }
@@ -34,6 +37,8 @@ void parse_state_reset() {
   in_subunit = false;
   name_items_free(pending_context);
   pending_context = nullptr;
+  name_items_free(with_names_in_progress);
+  with_names_in_progress = nullptr;
   set_name_prefix(nullptr);
   parse_strings_release();
 }
@@ -85,7 +90,18 @@ void renaming_target_store(Unit* unit, const char* target) {
   unit->renaming_target = copy;
 }
 
+NameItem* with_names_start(const char* name) {
+  with_names_in_progress = name_item_new(name);
+  return with_names_in_progress;
+}
+
+NameItem* with_names_prepend(const char* name, NameItem* names_reversed) {
+  with_names_in_progress = name_item_prepend(name, names_reversed);
+  return with_names_in_progress;
+}
+
 void with_clause_add(NameItem* names_reversed) {
+  with_names_in_progress = nullptr;
   NameItem* names = nullptr;
   while (names_reversed != nullptr) {
     NameItem* next = names_reversed->next;

@@ -60,6 +60,15 @@ void unit_end(Unit* unit, const SemanticValue& semicolon);
 // Gives `unit` (none: nothing) its own copy of the name it renames.
 void renaming_target_store(Unit* unit, const char* target);
 
+// Starts the names of a with clause with `name`. Until with_clause_add takes
+// the list, the parse state keeps hold of it too, so that parse_state_reset
+// releases it after a parse abandoned in the middle of the clause.
+NameItem* with_names_start(const char* name);
+
+// Puts `name` in front of the with clause's names `names_reversed` (last
+// one first) and returns the new head, still held by the parse state.
+NameItem* with_names_prepend(const char* name, NameItem* names_reversed);
+
 // Appends one with clause's names, given last one first, to pending_context.
 void with_clause_add(NameItem* names_reversed);
 
