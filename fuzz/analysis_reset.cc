@@ -1,0 +1,25 @@
+#include "fuzz/analysis_reset.h"
+
+#include "analysis/ac_tree.h"
+#include "analysis/ada_grammar.hh"
+#include "analysis/parse_actions.h"
+#include "analysis/scanner.h"
+#include "driver/ac_mem.h"
+
+bool token_has_text(int token) {
+  return token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL;
+}
+
+void analysis_begin(FILE* stream) {
+  scanner_input = stream;
+  name_stack_reset();
+  scanner_reset();
+}
+
+void analysis_abandon() {
+  for (int token = next_token(); token > 0; token = next_token())
+    if (token_has_text(token)) ac_free(token_value.text);
+  while (name_stack_top() != nullptr) name_stack_pop();
+  units_free_all();
+  parse_state_reset();
+}

@@ -1,0 +1,19 @@
+#ifndef MIRELCHOP_FUZZ_ANALYSIS_RESET_H
+#define MIRELCHOP_FUZZ_ANALYSIS_RESET_H
+
+#include <cstdio>
+
+// True for the tokens that bring a copy of their text in token_value.
+bool token_has_text(int token);
+
+// Points the scanner at `stream` and empties the analysis state the way the
+// run loop does before each source.
+void analysis_begin(FILE* stream);
+
+// Clears what an aborted parse of the current source left behind, so that
+// nothing leaks into the next input: the rest of the source still in the
+// scanner's buffer, the open name-stack entries, the units, the pending
+// with clauses and the kept name strings. Call it while the stream is open.
+void analysis_abandon();
+
+#endif

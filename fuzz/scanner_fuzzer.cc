@@ -1,0 +1,99 @@
+// Fuzz target: the scanner alone on arbitrary bytes. Every token must be a
+// known token number, come after the one before it, and, where columns are
+// byte offsets (no carriage return in the input), be spelled at its
+// position as its number says.
+
+#include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "analysis/ada_grammar.hh"
+#include "analysis/scanner.h"
+#include "driver/ac_mem.h"
+#include "fuzz/analysis_reset.h"
+#include "fuzz/exit_trap.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/token_spelling.h"
+
+namespace {
+
+// True when `source` holds `spelling` at `offset`, letters in any case.
+bool spelled_at(std::string_view source, std::size_t offset, std::string_view spelling) {
+  if (offset > source.size() || source.size() - offset < spelling.size()) return false;
+  for (std::size_t i = 0; i < spelling.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(source[offset + i])) != spelling[i]) return false;
+  return true;
+}
+
+// Checks that the token `token` with `text` (for literals and identifiers)
+// is what `source` holds at `offset`.
+void check_token_text(std::string_view source, std::size_t offset, int token, const char* text) {
+  fuzz_check(offset < source.size(), "token position past the end of the input");
+  const char first = source[offset];
+  switch (token) {
+    case TOKEN_BAR:
+      fuzz_check(first == '|' || first == '!', "bar token on another byte");
+      return;
+    case TOKEN_CHARACTER_LITERAL:
+      fuzz_check(first == '\'' && offset + 2 < source.size() && source[offset + 1] == text[0] &&
+                     source[offset + 2] == '\'',
+                 "character literal differs from the input");
+      return;
+    case TOKEN_IDENTIFIER:
+    case TOKEN_STRING_LITERAL:
+      // The text stops at a NUL byte of the input, if any.
+      fuzz_check(source.substr(offset).starts_with(text), "token text differs from the input");
+      fuzz_check(token != TOKEN_STRING_LITERAL || first == '"' || first == '%', "string literal without delimiter");
+      return;
+    case TOKEN_NUMERIC_LITERAL:
+      fuzz_check(first >= '0' && first <= '9', "numeric literal not on a digit");
+      return;
+    default:
+      fuzz_check(spelled_at(source, offset, token_spelling(token)), "token spelled otherwise in the input");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  trap_process_exits();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::string_view source(reinterpret_cast<const char*>(data), size);
+  const bool columns_are_offsets = source.find('\r') == std::string_view::npos;
+  std::vector<std::size_t> line_starts{0};
+  for (std::size_t i = 0; i < size; ++i)
+    if (source[i] == '\n') line_starts.push_back(i + 1);
+
+  FILE* stream = fmemopen(const_cast<uint8_t*>(data), size, "r");
+  fuzz_check(stream != nullptr, "fmemopen");
+  analysis_begin(stream);
+  int32_t previous_line = 0;
+  int32_t previous_column = 0;
+  try {
+    for (int token = next_token(); token != 0; token = next_token()) {
+      const SemanticValue value = token_value;
+      fuzz_check(is_token_number(token), "unknown token number");
+      fuzz_check(value.line >= 1 && value.column >= 1, "token position below 1");
+      fuzz_check(value.line > previous_line || (value.line == previous_line && value.column > previous_column),
+                 "token does not come after the one before");
+      fuzz_check(static_cast<std::size_t>(value.line) <= line_starts.size(), "token past the last line");
+      previous_line = value.line;
+      previous_column = value.column;
+      if (columns_are_offsets)
+        check_token_text(source, line_starts[value.line - 1] + value.column - 1, token,
+                         token_has_text(token) ? value.text : nullptr);
+      if (token_has_text(token)) ac_free(value.text);
+    }
+  } catch (const ProcessEnded&) {
+    // Reading memory cannot fail, and a few kilobytes always fit.
+    fuzz_failure("the scanner ended the process");
+  }
+  std::fclose(stream);
+  return 0;
+}
