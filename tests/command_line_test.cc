@@ -110,6 +110,7 @@ const CommandLineCase command_line_cases[] = {
     {"LowerCaseVariableValue", {"-h"}, {{"MIRELCHOP", "gnat"}}, usage("MIRELCHOP", "GNAT"), "", 7},
     {"UnknownNameInFrench", {"-n", "ada83"}, french, "", "Erreur : convention de nommage inconnue (ada83)\n", 7},
     {"Utf8WordInMessage", {"-n", "nommé"}, french, "", "Erreur : convention de nommage inconnue (nommé)\n", 7},
+    {"Utf8FileNameInMessage", {"déjà.ada"}, {}, "", "Error : can't open file \"déjà.ada\"\n", 7},
     {"PercentInWordPrintedLiterally", {"source.ada", "%s%d%1"}, {}, "", "Error: can't stat file '%s%d%1'", 7},
     {"SourceThenDirectory", {"spec.ada", "outdir"}, {},
      "From spec.ada\nWritting outdir/p.ads\nChopped 1 files.\n", "", 0},
