@@ -5,6 +5,8 @@ prints a table of medians and ratios.
   compare.py <mirelchop> <kovardir> <workdir> [--repeat N]
 
 <workdir> holds large.ada, tenth.ada and many/ (see generate_corpus.py).
+Every round runs each measurement once, so that a change in the machine's
+load during the benchmark falls on all of them alike.
 """
 import argparse
 import glob
@@ -24,29 +26,72 @@ def fresh(path):
     return path
 
 
-def timed(command, cwd, env):
-    """Wall seconds and peak resident kilobytes of one command."""
+def settle():
+    """Writes back what earlier runs left dirty, so that no run pays for another's files."""
+    os.sync()
+
+
+def run(command, cwd, env, memory=True):
+    """Wall seconds, CPU seconds and peak resident kilobytes (0 without
+    `memory`) of one command. The peak comes from /usr/bin/time: a child of
+    this script would report the script's own size, inherited before exec."""
+    if memory:
+        command = ["/usr/bin/time", "-f", "%M"] + command
     start = time.perf_counter()
-    proc = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, cwd=cwd, env=env,
-                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    proc = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    # The standard error of these runs is short; reading it after the end cannot block the child.
+    _, status, usage = os.wait4(proc.pid, 0)
     elapsed = time.perf_counter() - start
+    err = proc.stderr.read().decode(errors="replace")
+    proc.stderr.close()
+    proc.returncode = os.waitstatus_to_exitcode(status)
     if proc.returncode != 0:
-        sys.exit(f"failed ({proc.returncode}): {' '.join(command[:4])} ...\n{proc.stderr[-2000:]}")
-    peak_kb = int(proc.stderr.strip().splitlines()[-1])
-    return elapsed, peak_kb
+        sys.exit(f"failed ({proc.returncode}): {' '.join(command[:6])} ...\n{err[-2000:]}")
+    peak_kb = int(err.strip().splitlines()[-1]) if memory else 0
+    return elapsed, usage.ru_utime + usage.ru_stime, peak_kb
 
 
 def tree_digest(path):
+    """One digest of the names and contents of the files of a directory."""
     digest = hashlib.sha256()
     for name in sorted(os.listdir(path)):
         digest.update(name.encode() + b"\0")
         with open(os.path.join(path, name), "rb") as f:
-            digest.update(f.read())
+            digest.update(hashlib.sha256(f.read()).digest())
     return digest.hexdigest()
 
 
-def median_of(runs):
-    return statistics.median(r[0] for r in runs), max(r[1] for r in runs)
+def file_digest(path):
+    digest = hashlib.sha256()
+    with open(path, "rb") as f:
+        for block in iter(lambda: f.read(1 << 20), b""):
+            digest.update(block)
+    return digest.hexdigest()
+
+
+class Digests:
+    """The output digest of every source set, checked from run to run and
+    against what earlier benchmarks recorded for the same corpus."""
+
+    def __init__(self, record):
+        self.record = record
+        self.known = {}
+        if os.path.exists(record):
+            with open(record) as f:
+                for line in f:
+                    key, value = line.split()
+                    self.known[key] = value
+
+    def check(self, label, corpus_key, tree):
+        digest = tree_digest(tree)
+        expected = self.known.setdefault(corpus_key, digest)
+        if expected != digest:
+            sys.exit(f"{label}: the unit files differ from an earlier run's ({self.record})")
+
+    def save(self):
+        with open(self.record, "w") as f:
+            for key, value in sorted(self.known.items()):
+                f.write(f"{key} {value}\n")
 
 
 def main():
@@ -64,73 +109,91 @@ def main():
     large = os.path.join(work, "large.ada")
     tenth = os.path.join(work, "tenth.ada")
     many = sorted(glob.glob(os.path.join(work, "many", "*.ada")))
-    rows = []
-
-    def measure(label, make_command, prepare=lambda: None):
-        runs = []
-        for _ in range(args.repeat):
-            prepare()
-            runs.append(make_command())
-        rows.append((label,) + median_of(runs))
-        return runs
-
+    first = many[:300]
     mirel = [args.mirelchop, "-w"]
     gnat = ["gnatchop", "-w", "-q"]
+    digests = Digests(os.path.join(work, "digests"))
+    large_key = "large:" + file_digest(large)
+    many_key = "many:" + hashlib.sha256(b"".join(file_digest(p).encode() for p in many)).hexdigest()
 
-    # (a) one large source
-    digests = set()
-
-    def mirel_large():
-        fresh(out)
-        result = timed(mirel + [large, out], scratch, env)
-        digests.add(tree_digest(out))
-        return result
-
-    measure("(a) mirelchop -w", mirel_large)
+    # A first run, untimed: it reads the corpora into the page cache and
+    # gives the tree that the tar archive of the floor holds.
+    fresh(out)
+    run(mirel + [large, out], scratch, env)
+    digests.check("(a) mirelchop", large_key, out)
     archive = os.path.join(work, "large-out.tar")
     with tarfile.open(archive, "w") as tar:
         tar.add(out, arcname=".")
-    measure("(a) tar -xf (floor)", lambda: timed(["tar", "-xf", archive, "-C", fresh(out)], scratch, env))
-    measure("(a) gnatchop -w -q", lambda: timed(gnat + [large, fresh(out)], scratch, env))
+    for source in many:
+        with open(source, "rb") as f:
+            f.read()
 
-    # a tenth of (a): memory must not grow with the input
-    measure("(a/10) mirelchop -w", lambda: timed(mirel + [tenth, fresh(out)], scratch, env))
-    measure("(a/10) gnatchop -w -q", lambda: timed(gnat + [tenth, fresh(out)], scratch, env))
+    def one_run(command, check=None):
+        def measure():
+            fresh(out)
+            settle()
+            result = run(command + [out], scratch, env)
+            if check:
+                check()
+            return result
+        return measure
 
-    # (b) many files in one invocation
-    measure("(b) mirelchop -w, one run", lambda: timed(mirel + many + [fresh(out)], scratch, env))
-    measure("(b) gnatchop -w -q, one run", lambda: timed(gnat + many + [fresh(out)], scratch, env))
-
-    # (b) one process per file, first 300 files
     def per_file(tool):
-        def run():
-            target = fresh(out)
+        def measure():
+            fresh(out)
+            settle()
             start = time.perf_counter()
-            peak = 0
-            for source in many[:300]:
-                _, kb = timed(tool + [source, target], scratch, env)
-                peak = max(peak, kb)
-            return time.perf_counter() - start, peak
-        return run
+            cpu = 0.0
+            for source in first:
+                cpu += run(tool + [source, out], scratch, env, memory=False)[1]
+            return time.perf_counter() - start, cpu, 0
+        return measure
 
-    measure("(b/300) mirelchop -w, per file", per_file(mirel))
-    measure("(b/300) gnatchop -w -q, per file", per_file(gnat))
+    def untar():
+        fresh(out)
+        settle()
+        return run(["tar", "-xf", archive, "-C", out], scratch, env)
 
+    measurements = [
+        ("(a) mirelchop -w", one_run(mirel + [large], lambda: digests.check("(a) mirelchop", large_key, out))),
+        ("(a) tar -xf (floor)", untar),
+        ("(a) gnatchop -w -q", one_run(gnat + [large])),
+        ("(a/10) mirelchop -w", one_run(mirel + [tenth])),
+        ("(a/10) gnatchop -w -q", one_run(gnat + [tenth])),
+        ("(b) mirelchop -w, one run", one_run(mirel + many, lambda: digests.check("(b) mirelchop", many_key, out))),
+        ("(b) gnatchop -w -q, one run", one_run(gnat + many)),
+        ("(b/300) mirelchop -w, per file", per_file(mirel)),
+        ("(b/300) gnatchop -w -q, per file", per_file(gnat)),
+    ]
+    results = {label: [] for label, _ in measurements}
+    for round_number in range(args.repeat):
+        for label, measure in measurements:
+            results[label].append(measure())
+        print(f"round {round_number + 1} of {args.repeat} done", file=sys.stderr)
     shutil.rmtree(out, ignore_errors=True)
-    print(f"\n{'run':36} {'median s':>10} {'peak MB':>9}")
-    for label, seconds, kb in rows:
-        print(f"{label:36} {seconds:10.3f} {kb / 1024:9.1f}")
-    by = {label: seconds for label, seconds, _ in rows}
-    mem = {label: kb for label, _, kb in rows}
-    print("\nratios")
-    print(f"  (a) gnatchop / mirelchop:          {by['(a) gnatchop -w -q'] / by['(a) mirelchop -w']:8.2f}")
-    print(f"  (a) mirelchop / tar floor:         {by['(a) mirelchop -w'] / by['(a) tar -xf (floor)']:8.2f}")
-    print(f"  (b) one run, gnatchop / mirelchop: {by['(b) gnatchop -w -q, one run'] / by['(b) mirelchop -w, one run']:8.2f}")
-    print(f"  (b) per file, gnatchop / mirelchop:{by['(b/300) gnatchop -w -q, per file'] / by['(b/300) mirelchop -w, per file']:8.2f}")
-    print(f"  mirelchop peak memory (a) / (a/10):{mem['(a) mirelchop -w'] / mem['(a/10) mirelchop -w']:8.2f}")
-    print(f"\noutput tree of (a) identical across runs: {'yes' if len(digests) == 1 else 'NO'} ({len(digests)} digest(s))")
-    if len(digests) != 1:
-        sys.exit(1)
+    digests.save()
+
+    wall = {label: statistics.median(r[0] for r in runs) for label, runs in results.items()}
+    cpu = {label: statistics.median(r[1] for r in runs) for label, runs in results.items()}
+    peak = {label: max(r[2] for r in runs) for label, runs in results.items()}
+    print(f"\n{'run':36} {'wall s':>9} {'cpu s':>9} {'peak MB':>9}")
+    for label, _ in measurements:
+        memory = f"{peak[label] / 1024:9.1f}" if peak[label] else f"{'-':>9}"
+        print(f"{label:36} {wall[label]:9.3f} {cpu[label]:9.3f} {memory}")
+
+    def ratio(text, value, target):
+        print(f"  {text:42} {value:8.2f}   (target {target})")
+
+    print(f"\nmedians of {args.repeat} runs; ratios of the wall medians")
+    ratio("(a) gnatchop / mirelchop", wall["(a) gnatchop -w -q"] / wall["(a) mirelchop -w"], ">= 2")
+    ratio("(a) mirelchop / tar floor", wall["(a) mirelchop -w"] / wall["(a) tar -xf (floor)"], "<= 2")
+    ratio("(b) one run, gnatchop / mirelchop",
+          wall["(b) gnatchop -w -q, one run"] / wall["(b) mirelchop -w, one run"], ">= 50")
+    ratio("(b) per file, gnatchop / mirelchop",
+          wall["(b/300) gnatchop -w -q, per file"] / wall["(b/300) mirelchop -w, per file"], ">= 5")
+    ratio("mirelchop peak memory (a) / (a/10)", peak["(a) mirelchop -w"] / peak["(a/10) mirelchop -w"], "<= 1.2")
+    print(f"  {'mirelchop peak memory on (a), MB':42} {peak['(a) mirelchop -w'] / 1024:8.1f}   (target <= 32)")
+    print(f"\nunit files of (a) and (b) identical in every run and to earlier benchmarks' (digests in {digests.record})")
 
 
 if __name__ == "__main__":
