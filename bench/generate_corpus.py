@@ -20,6 +20,10 @@ WORDS = ("account balance buffer channel counter cursor device element entry "
          "timer token track value vector window").split()
 
 
+# Units in every group that Writer.group returns.
+GROUP_UNITS = 16
+
+
 class Writer:
     """Produces the units of one group of related library units."""
 
@@ -109,12 +113,16 @@ class Writer:
             f"\npackage body {p} is\n" + self.comment_block(self.rng.randint(2, 8)) +
             "".join(self.function_body(f) for f in funcs) +
             f"   procedure Report (Value : Integer) is separate;\n"
+            f"   task Worker;\n   task body Worker is separate;\n"
             f"   package body Nested is\n      procedure Touch is\n      begin\n"
             f"         Hits := Hits + 1;\n      end Touch;\n   end Nested;\n"
             f"end {p};\n")
         units.append(
             f"\nseparate ({p})\nprocedure Report (Value : Integer) is\nbegin\n"
             f"   Ada.Text_IO.Put_Line (Integer'Image (Compute_0 (Value)));\nend Report;\n")
+        units.append(
+            f"\nseparate ({p})\ntask body Worker is\nbegin\n"
+            f"   Nested.Touch;\nend Worker;\n")
         units.append(
             f"\npackage {p}.Child is\n" + self.declarations("C", max(2, decl_count // 2)) +
             f"   procedure Reset;\nend {p}.Child;\n")
@@ -131,8 +139,18 @@ class Writer:
         units.append(f"\nwith Gen_{g};\npackage Inst_{g} is new Gen_{g} (Element => Integer, Size => {self.rng.randint(2, 99)});\n")
         units.append(f"\nwith {p};\npackage Alias_{g} renames {p};\n")
         units.append(
+            f"\ngeneric\n   type Item is private;\nprocedure Swap_{g} (A, B : in out Item);\n")
+        units.append(
+            f"\nprocedure Swap_{g} (A, B : in out Item) is\n   T : constant Item := A;\nbegin\n"
+            f"   A := B;\n   B := T;\nend Swap_{g};\n")
+        units.append(f"\nwith Swap_{g};\nprocedure Swap_Integer_{g} is new Swap_{g} (Item => Integer);\n")
+        units.append(
+            f"\nwith {p};\nfunction Twice_{g} (Value : Integer) return Integer renames {p}.Compute_0;\n")
+        units.append(f"\nprocedure Main_{g};\n")
+        units.append(
             f"\nwith {p};\nprocedure Main_{g} is\n   X : Integer := 0;\nbegin\n"
             f"   X := {p}.Compute_0 ({self.rng.randint(1, 99)});\n   {p}.Report (X);\nend Main_{g};\n")
+        assert len(units) == GROUP_UNITS
         return units
 
 
@@ -140,8 +158,8 @@ def write_large(path, units, seed):
     rng = random.Random(seed)
     writer = Writer(rng)
     with open(path, "w") as out:
-        for g in range((units + 9) // 10):
-            out.write("".join(writer.group(g, 90000)))
+        for g in range(-(-units // GROUP_UNITS)):
+            out.write("".join(writer.group(g, 143000)))
 
 
 def write_many(directory, files, seed):
@@ -149,7 +167,7 @@ def write_many(directory, files, seed):
     writer = Writer(rng)
     os.makedirs(directory, exist_ok=True)
     for f in range(files):
-        units = writer.group(f, 3000)[: rng.randint(1, 10)]
+        units = writer.group(f, 5200)[: rng.randint(1, 10)]
         with open(os.path.join(directory, f"source_{f:04d}.ada"), "w") as out:
             out.write("".join(units))
 
