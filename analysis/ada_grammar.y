@@ -29,15 +29,13 @@
 static void yyerror(const char*) { report_syntax_error(); }
 
 /* The next token with its position; identifiers and literals bring their
-   text, which the parse keeps until the source is done. Other tokens carry
-   no text, so no stale pointer reaches the value stack. */
+   text, kept in the parse's string store. Other tokens carry no text, so no
+   stale pointer reaches the value stack. */
 static int yylex() {
-  const int token = next_token();
+  const int token = next_parse_token();
   yylval = token_value;
   yylval.names = nullptr;
-  if (token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL)
-    parse_string_keep(yylval.text);
-  else
+  if (token != TOKEN_IDENTIFIER && token != TOKEN_STRING_LITERAL && token != TOKEN_CHARACTER_LITERAL)
     yylval.text = nullptr;
   return token;
 }
@@ -560,7 +558,7 @@ direct_name
 compound_name
     : direct_name                                                /* 169 */
     | compound_name DOT direct_name                              /* 170 */
-        { $$.text = parse_string_keep(concat3($1.text, ".", $3.text)); }
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
     ;
 
 compound_name_list
@@ -595,18 +593,18 @@ association
 
 selected_component
     : name DOT direct_name                                       /* 181 */
-        { $$.text = parse_string_keep(concat3($1.text, ".", $3.text)); }
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
     | name DOT character_literal                                 /* 182 */
-        { $$.text = parse_string_keep(concat3($1.text, ".", $3.text)); }
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
     | name DOT operator_symbol                                   /* 183 */
-        { $$.text = parse_string_keep(concat3($1.text, ".", $3.text)); }
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
     | name DOT ALL                                               /* 184 */
-        { $$.text = parse_string_keep(concat3($1.text, ".", "all")); }
+        { $$.text = parse_string_concat($1.text, ".", "all"); }
     ;
 
 attribute_reference
     : name TICK attribute_designator                             /* 185 */
-        { $$.text = parse_string_keep(concat3($1.text, "'", $3.text)); }
+        { $$.text = parse_string_concat($1.text, "'", $3.text); }
     ;
 
 attribute_designator

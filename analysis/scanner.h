@@ -17,8 +17,14 @@ extern int32_t scan_line;
 extern int32_t scan_column;
 
 // The number of the next token of scanner_input; 0 at its end. A read error
-// ends the process with status 2 ("input in flex scanner failed").
+// ends the process with status 2 ("input in flex scanner failed"). The text
+// of an identifier or literal is a new string from ac_alloc that the caller
+// owns.
 int next_token();
+
+// As next_token, but the text is kept in the parse's string store
+// (analysis/parse_strings.h) until the store is next released.
+int next_parse_token();
 
 // Puts the scanner at line 1, column 1, in its normal mode, for a new source.
 void scanner_reset();
