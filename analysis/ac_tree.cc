@@ -20,16 +20,102 @@ char* copy_string(const char* text) {
   return copy;
 }
 
+// The units of a source all live until the list is emptied, so their records
+// and names are taken from blocks of one store, released together, with no
+// allocation and no allocator overhead per unit: the list of a source of
+// 20,000 units then takes under 2 MB.
+struct StoreBlock {
+  StoreBlock* next;
+  size_t capacity;
+};
+
+constexpr size_t store_block_size = 64 * 1024;
+
+StoreBlock* store_blocks = nullptr;  // the newest block first
+char* store_cursor = nullptr;
+char* store_limit = nullptr;
+
+// The source name that the units' source_file fields share, and the text it
+// was copied from: one copy per source, not one per unit.
+char* shared_source_file = nullptr;
+
+// `size` zero-filled bytes of the store, aligned for a record.
+void* store_take(size_t size) {
+  size = (size + alignof(Unit) - 1) & ~(alignof(Unit) - 1);
+  if (static_cast<size_t>(store_limit - store_cursor) < size) {
+    const size_t capacity = size > store_block_size ? size : store_block_size;
+    auto* block = static_cast<StoreBlock*>(ac_alloc(sizeof(StoreBlock) + capacity));
+    block->capacity = capacity;
+    block->next = store_blocks;
+    store_blocks = block;
+    store_cursor = reinterpret_cast<char*>(block + 1);
+    store_limit = store_cursor + capacity;
+  }
+  void* taken = store_cursor;
+  store_cursor += size;
+  return taken;
+}
+
+// A copy of `text` in the store.
+char* store_string(const char* text) {
+  const size_t length = std::strlen(text);
+  char* copy = static_cast<char*>(store_take(length + 1));
+  std::memcpy(copy, text, length);
+  return copy;
+}
+
+void store_release() {
+  while (store_blocks != nullptr) {
+    StoreBlock* next = store_blocks->next;
+    ac_free(store_blocks);
+    store_blocks = next;
+  }
+  store_cursor = store_limit = nullptr;
+  shared_source_file = nullptr;
+}
+
+// The store's copy of the current source name, made once per source.
+char* source_file_copy() {
+  const char* source = current_source_name ? current_source_name : "";
+  if (shared_source_file == nullptr || std::strcmp(shared_source_file, source) != 0)
+    shared_source_file = store_string(source);
+  return shared_source_file;
+}
+
+// The store's copy of `list`, in the same order; the list itself is released.
+NameItem* store_name_items(NameItem* list) {
+  NameItem* copy = nullptr;
+  NameItem** tail = &copy;
+  for (const NameItem* item = list; item != nullptr; item = item->next) {
+    auto* stored = static_cast<NameItem*>(store_take(sizeof(NameItem)));
+    stored->name = store_string(item->name);
+    *tail = stored;
+    tail = &stored->next;
+  }
+  name_items_free(list);
+  return copy;
+}
+
 }  // namespace
 
 Unit* unit_new(const char* name, UnitKind kind, uint32_t properties, NameItem* context) {
-  Unit* unit = static_cast<Unit*>(ac_alloc(sizeof(Unit)));
+  Unit* unit = static_cast<Unit*>(store_take(sizeof(Unit)));
   unit->kind = kind;
   unit->properties = properties;
-  unit->simple_name = copy_string(name);
-  unit->full_name = name_prefix ? concat3(name_prefix, ".", name) : copy_string(name);
-  unit->source_file = copy_string(current_source_name ? current_source_name : "");
-  unit->context = context;
+  // The simple name is the full name's last part, so it shares its bytes.
+  if (name_prefix != nullptr) {
+    const size_t prefix_length = std::strlen(name_prefix), name_length = std::strlen(name);
+    unit->full_name = static_cast<char*>(store_take(prefix_length + 1 + name_length + 1));
+    std::memcpy(unit->full_name, name_prefix, prefix_length);
+    unit->full_name[prefix_length] = '.';
+    std::memcpy(unit->full_name + prefix_length + 1, name, name_length);
+    unit->simple_name = unit->full_name + prefix_length + 1;
+  } else {
+    unit->full_name = store_string(name);
+    unit->simple_name = unit->full_name;
+  }
+  unit->source_file = source_file_copy();
+  unit->context = store_name_items(context);
   return unit;
 }
 
@@ -57,23 +143,15 @@ void unit_set_end(Unit* unit, SourcePosition position) {
 
 void unit_free(Unit* unit) {
   if (unit == nullptr) return;
-  ac_free(unit->simple_name);
-  ac_free(unit->full_name);
-  ac_free(unit->source_file);
   ac_free(unit->renaming_target);
-  name_items_free(unit->context);
-  ac_free(unit);
+  unit->renaming_target = nullptr;
 }
 
 void units_free_all() {
-  Unit* unit = first_unit;
-  while (unit != nullptr) {
-    Unit* next = unit->next;
-    unit_free(unit);
-    unit = next;
-  }
+  for (Unit* unit = first_unit; unit != nullptr; unit = unit->next) unit_free(unit);
   first_unit = nullptr;
   last_unit = nullptr;
+  store_release();
 }
 
 void set_name_prefix(const char* prefix) { name_prefix = prefix; }

@@ -44,7 +44,10 @@ struct SourcePosition {
   int32_t column;
 };
 
-// Creates a unit (not linked) from a present `name`, taking ownership of `context`.
+// Creates a unit (not linked) from a present `name`, taking ownership of
+// `context`. The record, its names and its context list live in the unit
+// list's store until units_free_all; simple_name points into full_name, and
+// the units of one source share one copy of its name.
 Unit* unit_new(const char* name, UnitKind kind, uint32_t properties, NameItem* context);
 
 // Appends a new unit to the list and returns it; with no name, creates nothing,
@@ -60,11 +63,12 @@ Unit* units_last();
 // Records `position` as the unit's end unless a complete end is already set.
 void unit_set_end(Unit* unit, SourcePosition position);
 
-// Releases the unit's names, its renaming target, its context list and the
-// record; does not unlink it.
+// Releases the unit's renaming target; its record, names and context list go
+// with the store at the next units_free_all. Does not unlink it.
 void unit_free(Unit* unit);
 
-// Releases every unit of the list and leaves it empty.
+// Releases every unit of the list, and every unit made since the last call,
+// and leaves the list empty.
 void units_free_all();
 
 // Sets (without copying) or clears the parent name that prefixes new units' full names.

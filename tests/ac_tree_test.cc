@@ -182,4 +182,27 @@ TEST_F(AcTreeTest, UnitOwnsItsContextList) {
   unit_free(unit);  // the sanitizer build reports a leak or double free here
 }
 
+// A source's units fill many blocks of the list's store; every unit keeps
+// its own names, and a unit made after the source name changed records the
+// new one.
+TEST_F(AcTreeTest, EveryUnitOfALongListKeepsItsNames) {
+  constexpr int count = 5000;
+  set_name_prefix("Parent_Unit_With_A_Long_Name");
+  for (int i = 0; i < count; ++i) {
+    const std::string name = "Unit_" + std::to_string(i);
+    unit_add(name.c_str(), BODY, 0, name_item_new(("With_" + std::to_string(i)).c_str()));
+    if (i == count / 2) current_source_name = "second.ada";
+  }
+  set_name_prefix(nullptr);
+  int i = 0;
+  for (const Unit* unit = units_first(); unit != nullptr; unit = unit->next, ++i) {
+    const std::string name = "Unit_" + std::to_string(i);
+    ASSERT_STREQ(unit->simple_name, name.c_str());
+    ASSERT_STREQ(unit->full_name, ("Parent_Unit_With_A_Long_Name." + name).c_str());
+    ASSERT_STREQ(unit->source_file, i <= count / 2 ? "units.ada" : "second.ada");
+    ASSERT_EQ(names_of(unit->context), std::vector<std::string>{"With_" + std::to_string(i)});
+  }
+  EXPECT_EQ(i, count);
+}
+
 }  // namespace
