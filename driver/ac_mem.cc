@@ -1,5 +1,7 @@
 #include "driver/ac_mem.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -7,10 +9,45 @@
 #include "driver/messages.h"
 #include "driver/process_exit.h"
 
+namespace {
+
+// Room set aside at start-up and handed back when memory runs out: forming
+// the translated message allocates (Qt throws when it cannot), and without
+// it the report of exhaustion would itself die of exhaustion.
+constexpr std::size_t reserve_size = 64 * 1024;
+void* reserve = std::malloc(reserve_size);
+
+// True while the message is being formed; a request that fails meanwhile
+// must not start the report over again.
+bool reporting = false;
+
+// The message in its source text, formed and written without allocating.
+void write_untranslated(std::size_t size) {
+  char text[96];
+  const int length = std::snprintf(text, sizeof text, "\nFatal Error: cannot allocate %zu bytes\n", size);
+  if (length > 0) (void)!write(STDERR_FILENO, text, static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
 void memory_exhausted(std::size_t size) {
-  print_message(stderr, translate("Fatal Error", "\nFatal Error: cannot allocate %1 bytes\n",
-                                  "%1 is the unallocatable size (a number)")
-                            .arg(static_cast<qulonglong>(size)));
+  if (reporting) {
+    write_untranslated(size);
+    end_process(9);
+  }
+  reporting = true;
+  std::free(reserve);
+  reserve = nullptr;
+  try {
+    print_message(stderr, translate("Fatal Error", "\nFatal Error: cannot allocate %1 bytes\n",
+                                    "%1 is the unallocatable size (a number)")
+                              .arg(static_cast<qulonglong>(size)));
+  } catch (const std::bad_alloc&) {
+    write_untranslated(size);
+  }
+  // Set aside again for a caller that intercepts the end and goes on.
+  reporting = false;
+  reserve = std::malloc(reserve_size);
   end_process(9);
 }
 
