@@ -33,13 +33,18 @@ struct ChopState {
   bool source_replaced;  // some unit file of this chop was the source itself
 };
 
-// Ends the chop after an error: prints `message`, removes the open unit
-// file (it is incomplete) and the temporary copy, and ends the process with
-// `status`. Once the source has been replaced by a unit file, the copy holds
-// the only full text of the source, so it is kept, the user is told where,
-// and a unit file that is the source is not removed either.
-[[noreturn]] void abandon_chop(ChopState& chop, int status, const QString& message) {
-  print_message(stderr, message);
+// The chop in progress, between the making of its copy and its end.
+ChopState* active_chop = nullptr;
+
+// Runs when the process ends in the middle of a chop, whatever ends it (an
+// error of the chop, or memory running out): removes the open unit file (it
+// is incomplete) and the temporary copy. Once the source has been replaced
+// by a unit file, the copy holds the only full text of the source, so it is
+// kept, the user is told where, and a unit file that is the source is not
+// removed either.
+void release_active_chop() {
+  ChopState& chop = *active_chop;
+  active_chop = nullptr;
   if (chop.unit_fd >= 0) {
     close(chop.unit_fd);
     if (!chop.unit_is_source) unlink(chop.unit_path);
@@ -52,7 +57,6 @@ struct ChopState {
                               .arg(local_text(chop.source_word), local_text(chop.copy.name)));
   else
     remove_temporary_copy(chop.copy);
-  end_process(status);
 }
 
 // The error for a unit file that could not be written whole.
@@ -63,16 +67,15 @@ QString write_error(const char* path) {
 
 // Writes bytes of the copy to the open unit file; a failure ends the chop.
 void write_unit_text(ChopState& chop, const char* data, std::size_t size) {
-  if (!write_block(chop.unit_fd, data, size)) abandon_chop(chop, 7, write_error(chop.unit_path));
+  if (!write_block(chop.unit_fd, data, size)) fail(7, write_error(chop.unit_path));
 }
 
 // Ends the chop when the copy could not be read to its end, which would
 // otherwise pass for its end and cut the unit files short.
-void check_copy_read(ChopState& chop) {
+void check_copy_read(const ChopState& chop) {
   if (chop.reader.failed)
-    abandon_chop(chop, 7,
-                 translate("Error", "Error: can't read source file \"%1\"\n", "%1 is a file name")
-                     .arg(local_text(chop.source_word)));
+    fail(7, translate("Error", "Error: can't read source file \"%1\"\n", "%1 is a file name")
+                .arg(local_text(chop.source_word)));
 }
 
 // Closes the open unit file, if any. Some file systems report a failed write
@@ -80,12 +83,11 @@ void check_copy_read(ChopState& chop) {
 void close_unit_file(ChopState& chop) {
   if (chop.unit_fd < 0) return;
   const int fd = chop.unit_fd;
-  if (close(fd) != 0) {
-    chop.unit_fd = -1;
-    if (!chop.unit_is_source) unlink(chop.unit_path);
-    abandon_chop(chop, 7, write_error(chop.unit_path));
-  }
   chop.unit_fd = -1;
+  if (close(fd) != 0) {
+    if (!chop.unit_is_source) unlink(chop.unit_path);
+    fail(7, write_error(chop.unit_path));
+  }
   chop.unit_is_source = false;
   ac_free(chop.unit_path);
   chop.unit_path = nullptr;
@@ -97,10 +99,9 @@ void close_unit_file(ChopState& chop) {
 // at the end of the copy.
 void copy_unit_text(const Unit* unit, ChopState& chop) {
   if (unit->end_line == 0 || unit->end_column == 0)
-    abandon_chop(chop, 9,
-                 translate("Internal Error", "Internal Error : unit %1 have no end position.\n",
-                           "%1 is an ada unit name")
-                     .arg(local_text(unit->full_name)));
+    fail(9, translate("Internal Error", "Internal Error : unit %1 have no end position.\n",
+                      "%1 is an ada unit name")
+                .arg(local_text(unit->full_name)));
   uint64_t newlines_left = chop.line <= unit->end_line ? unit->end_line - chop.line + 1 : 1;
   CopyReader& reader = chop.reader;
   while (newlines_left > 0 && copy_reader_fill(reader)) {
@@ -135,27 +136,27 @@ void copy_remaining_text(ChopState& chop) {
 }
 
 // Refuses to replace the file at `path` (taking ownership of the string).
-[[noreturn]] void refuse_overwrite(ChopState& chop, char* path) {
+[[noreturn]] void refuse_overwrite(char* path) {
   const QString message =
       translate("Error", "Error:\"%1\" already exist, use -w to overwrite.\n", "%1 is a file name")
           .arg(local_text(path));
   ac_free(path);
-  abandon_chop(chop, 5, message);
+  fail(5, message);
 }
 
 // Creates the unit file at `path` (taking ownership of the string) and makes
 // it the open unit file, under the overwrite rule.
 void open_unit_file(ChopState& chop, char* path) {
-  if (no_overwrite && unit_file_exists(path)) refuse_overwrite(chop, path);
+  if (no_overwrite && unit_file_exists(path)) refuse_overwrite(path);
   const int fd = unit_file_create(path, no_overwrite);
   if (fd < 0) {
     // Something appeared at the path after the check: still not ours to replace.
-    if (no_overwrite && errno == EEXIST) refuse_overwrite(chop, path);
+    if (no_overwrite && errno == EEXIST) refuse_overwrite(path);
     const QString message = translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n",
                                       "%1 is a file name")
                                 .arg(local_text(path));
     ac_free(path);
-    abandon_chop(chop, 7, message);
+    fail(7, message);
   }
   chop.unit_fd = fd;
   chop.unit_path = path;
@@ -185,10 +186,11 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   chop.unit_fd = -1;
   chop.reader.fd = -1;
   copy_source_to_temp(source_word, chop.copy);
+  active_chop = &chop;
+  set_exit_cleanup(release_active_chop);
   if (!copy_reader_open(chop.reader, chop.copy.name))
-    abandon_chop(chop, 7,
-                 translate("Error", "Error : can't open file \"%1\" for chopping.\n", "%1 is a file name")
-                     .arg(local_text(source_word)));
+    fail(7, translate("Error", "Error : can't open file \"%1\" for chopping.\n", "%1 is a file name")
+                .arg(local_text(source_word)));
   chop.line = 1;
 
   int count = 0;
@@ -206,6 +208,8 @@ int chop_file(const char* source_word, const Unit* first_unit) {
     copy_remaining_text(chop);
     close_unit_file(chop);
   }
+  set_exit_cleanup(nullptr);
+  active_chop = nullptr;
   copy_reader_close(chop.reader);
   remove_temporary_copy(chop.copy);
   return count;

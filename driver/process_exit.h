@@ -13,4 +13,12 @@ using ExitInterceptor = void (*)(int status);
 // Installs `interceptor` (or removes it with nullptr); returns the previous one.
 ExitInterceptor set_exit_interceptor(ExitInterceptor interceptor);
 
+// Work that must be done however the process ends, such as removing a
+// temporary file. end_process takes it off and runs it once, before it
+// exits or calls the interceptor.
+using ExitCleanup = void (*)();
+
+// Installs `cleanup` (or removes it with nullptr); returns the previous one.
+ExitCleanup set_exit_cleanup(ExitCleanup cleanup);
+
 #endif
