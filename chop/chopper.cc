@@ -71,9 +71,11 @@ void write_unit_text(ChopState& chop, const char* data, std::size_t size) {
 }
 
 // Ends the chop when the copy could not be read to its end, which would
-// otherwise pass for its end and cut the unit files short.
-void check_copy_read(const ChopState& chop) {
-  if (chop.reader.failed)
+// otherwise pass for its end, or when it ended before `end_line`, where the
+// parse saw a unit end (the source shrank, or could not be read a second
+// time): either way the unit files would be cut short.
+void check_copy_read(const ChopState& chop, uint64_t end_line) {
+  if (chop.reader.failed || chop.line < end_line)
     fail(7, translate("Error", "Error: can't read source file \"%1\"\n", "%1 is a file name")
                 .arg(local_text(chop.source_word)));
 }
@@ -122,7 +124,7 @@ void copy_unit_text(const Unit* unit, ChopState& chop) {
     write_unit_text(chop, begin, span);
     reader.start += span;
   }
-  check_copy_read(chop);
+  check_copy_read(chop, unit->end_line);
 }
 
 // Copies what is left of the copy, the text after the last unit, to the open unit file.
@@ -132,7 +134,7 @@ void copy_remaining_text(ChopState& chop) {
     write_unit_text(chop, reader.block + reader.start, reader.end - reader.start);
     reader.start = reader.end;
   }
-  check_copy_read(chop);
+  check_copy_read(chop, 0);
 }
 
 // Refuses to replace the file at `path` (taking ownership of the string).

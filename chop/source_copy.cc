@@ -30,7 +30,9 @@ static_assert(sizeof temporary_pattern <= sizeof(TemporaryCopy::name));
 }  // namespace
 
 void copy_source_to_temp(const char* source_word, TemporaryCopy& copy) {
-  const int source = open(source_word, O_RDONLY | O_CLOEXEC);
+  // Not blocking: a source that became a named pipe after the parse must not
+  // hang the run; its copy comes out short and the chopper says so.
+  const int source = open(source_word, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (source < 0)
     fail(7, translate("Error", "Error: can't open source file \"%1\"\n", "%1 is a file name")
                 .arg(local_text(source_word)));

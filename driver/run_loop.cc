@@ -1,6 +1,8 @@
 #include "driver/run_loop.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -13,16 +15,19 @@
 
 namespace {
 
-// Opens `path` for reading; null when it cannot be opened or is a directory,
-// which the C library would otherwise open.
+// Opens `path` for reading; null when it cannot be opened or is not a
+// regular file. A source is read twice, once by the parse and once for the
+// copy that is cut, which only a regular file allows: a pipe would give the
+// copy nothing, a device need never end. Opened without blocking, so that a
+// named pipe without a writer is refused rather than waited for.
 FILE* open_source(const char* path) {
-  FILE* stream = std::fopen(path, "r");
-  if (stream == nullptr) return nullptr;
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
   struct stat status;
-  if (fstat(fileno(stream), &status) != 0 || S_ISDIR(status.st_mode)) {
-    std::fclose(stream);
-    return nullptr;
-  }
+  FILE* stream = nullptr;
+  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && fcntl(fd, F_SETFL, 0) == 0)
+    stream = fdopen(fd, "r");
+  if (stream == nullptr) close(fd);
   return stream;
 }
 
