@@ -80,8 +80,27 @@ void check_copy_read(const ChopState& chop, uint64_t end_line) {
                 .arg(local_text(chop.source_word)));
 }
 
-// Closes the open unit file, if any. Some file systems report a failed write
-// only on close, so that is checked like every write.
+// Appends the log line of the unit file `path`, written straight to the
+// file so that nothing is left in a buffer to fail later. A line that
+// cannot be written whole is taken back out, so that every line of the log
+// names a complete unit file, and the chop ends.
+void log_unit_file(const char* path) {
+  // Whatever was put into the stream by other means goes first.
+  if (std::fflush(studio_log) != 0) fail(7, write_error(studio_log_name));
+  const int fd = fileno(studio_log);
+  struct stat before;
+  const bool regular = fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+  char* line = concat3("ADA ", path, "\n");
+  const bool written = write_block(fd, line, std::strlen(line));
+  ac_free(line);
+  if (written) return;
+  if (regular) (void)!ftruncate(fd, before.st_size);
+  fail(7, write_error(studio_log_name));
+}
+
+// Closes the open unit file, if any, and logs it once it is complete. Some
+// file systems report a failed write only on close, so that is checked like
+// every write.
 void close_unit_file(ChopState& chop) {
   if (chop.unit_fd < 0) return;
   const int fd = chop.unit_fd;
@@ -90,6 +109,7 @@ void close_unit_file(ChopState& chop) {
     if (!chop.unit_is_source) unlink(chop.unit_path);
     fail(7, write_error(chop.unit_path));
   }
+  if (studio_log != nullptr) log_unit_file(chop.unit_path);
   chop.unit_is_source = false;
   ac_free(chop.unit_path);
   chop.unit_path = nullptr;
@@ -168,7 +188,7 @@ void open_unit_file(ChopState& chop, char* path) {
   if (chop.unit_is_source) chop.source_replaced = true;
 }
 
-// Tells the user about the unit file just created, and logs it.
+// Tells the user about the unit file just created.
 void announce_unit_file(const char* path) {
   if (list_only) {
     std::fputs(path, stdout);
@@ -176,7 +196,6 @@ void announce_unit_file(const char* path) {
   } else {
     print_message(stdout, translate("Message", "Writting %1\n", "%1 is a file name").arg(local_text(path)));
   }
-  if (studio_log != nullptr) std::fprintf(studio_log, "ADA %s\n", path);
 }
 
 }  // namespace

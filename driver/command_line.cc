@@ -27,6 +27,7 @@ void open_studio_log(const char* path) {
     return;
   }
   studio_log = log;
+  studio_log_name = path;
 }
 
 // Applies `word` if it is an option; false when it is a file word.

@@ -7,3 +7,4 @@ bool list_only = false;
 bool no_overwrite = true;
 const char* output_directory = nullptr;
 FILE* studio_log = nullptr;
+const char* studio_log_name = nullptr;

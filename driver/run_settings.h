@@ -16,5 +16,6 @@ extern bool list_only;                      // -l: print generated file names on
 extern bool no_overwrite;                   // cleared by -w
 extern const char* output_directory;        // where unit files go; null for the working directory
 extern FILE* studio_log;                    // -studio_log stream, or null
+extern const char* studio_log_name;         // the file name it was opened with, for messages
 
 #endif
