@@ -1,5 +1,7 @@
 #include "analysis/ac_tree.h"
 
+#include <sanitizer/asan_interface.h>
+
 #include <cstring>
 
 #include "driver/ac_mem.h"
@@ -31,12 +33,21 @@ struct StoreBlock {
 
 constexpr size_t store_block_size = 64 * 1024;
 
-StoreBlock* store_blocks = nullptr;  // the newest block first
+// The first block stays from one source to the next, so that a run over many
+// small sources does not take and fill a new block for each.
+StoreBlock* first_block = nullptr;
+StoreBlock* current_block = nullptr;
 char* store_cursor = nullptr;
 char* store_limit = nullptr;
 
-// The source name that the units' source_file fields share, and the text it
-// was copied from: one copy per source, not one per unit.
+void use_block(StoreBlock* block) {
+  current_block = block;
+  store_cursor = reinterpret_cast<char*>(block + 1);
+  store_limit = store_cursor + block->capacity;
+}
+
+// The copy of the source name that the units' source_file fields share: one
+// per source, not one per unit.
 char* shared_source_file = nullptr;
 
 // `size` zero-filled bytes of the store, aligned for a record.
@@ -46,13 +57,16 @@ void* store_take(size_t size) {
     const size_t capacity = size > store_block_size ? size : store_block_size;
     auto* block = static_cast<StoreBlock*>(ac_alloc(sizeof(StoreBlock) + capacity));
     block->capacity = capacity;
-    block->next = store_blocks;
-    store_blocks = block;
-    store_cursor = reinterpret_cast<char*>(block + 1);
-    store_limit = store_cursor + capacity;
+    if (first_block == nullptr)
+      first_block = block;
+    else
+      current_block->next = block;
+    use_block(block);
   }
   void* taken = store_cursor;
   store_cursor += size;
+  ASAN_UNPOISON_MEMORY_REGION(taken, size);
+  std::memset(taken, 0, size);
   return taken;
 }
 
@@ -64,14 +78,20 @@ char* store_string(const char* text) {
   return copy;
 }
 
+// Under AddressSanitizer the released bytes stay poisoned until they are
+// taken again, so a unit used after the list was emptied is still caught.
 void store_release() {
-  while (store_blocks != nullptr) {
-    StoreBlock* next = store_blocks->next;
-    ac_free(store_blocks);
-    store_blocks = next;
-  }
-  store_cursor = store_limit = nullptr;
   shared_source_file = nullptr;
+  if (first_block == nullptr) return;
+  StoreBlock* block = first_block->next;
+  while (block != nullptr) {
+    StoreBlock* next = block->next;
+    ac_free(block);
+    block = next;
+  }
+  first_block->next = nullptr;
+  ASAN_POISON_MEMORY_REGION(first_block + 1, first_block->capacity);
+  use_block(first_block);
 }
 
 // The store's copy of the current source name, made once per source.

@@ -12,6 +12,10 @@ namespace {
 // to stay in cache.
 constexpr std::size_t reader_block_size = 256 * 1024;
 
+// One block serves every chop of the run: a fresh zero-filled block for each
+// source would cost more than the reading of a small source.
+char* shared_block = nullptr;
+
 }  // namespace
 
 bool copy_reader_open(CopyReader& reader, const char* name) {
@@ -19,7 +23,8 @@ bool copy_reader_open(CopyReader& reader, const char* name) {
   const int fd = open(name, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   reader.fd = fd;
-  reader.block = static_cast<char*>(ac_alloc(reader_block_size));
+  if (shared_block == nullptr) shared_block = static_cast<char*>(ac_alloc(reader_block_size));
+  reader.block = shared_block;
   reader.capacity = reader_block_size;
   return true;
 }
@@ -36,6 +41,5 @@ bool copy_reader_fill(CopyReader& reader) {
 
 void copy_reader_close(CopyReader& reader) {
   if (reader.fd >= 0) close(reader.fd);
-  ac_free(reader.block);
   reader = CopyReader{-1, nullptr, 0, 0, 0, false};
 }

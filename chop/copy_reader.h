@@ -7,7 +7,7 @@
 // scans lines in memory and hands whole spans of them to the unit files.
 struct CopyReader {
   int fd;             // -1 when closed
-  char* block;        // from ac_alloc, `capacity` bytes
+  char* block;        // `capacity` bytes, shared by every reader of the run
   std::size_t capacity;
   std::size_t start;  // first byte of `block` not yet handed out
   std::size_t end;    // one past the last byte read into `block`
@@ -22,7 +22,8 @@ bool copy_reader_open(CopyReader& reader, const char* name);
 // also when a read fails, which sets `failed`.
 bool copy_reader_fill(CopyReader& reader);
 
-// Closes the file and releases the block; a closed reader may be closed again.
+// Closes the file; the block stays for the next reader. A closed reader may
+// be closed again.
 void copy_reader_close(CopyReader& reader);
 
 #endif
