@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 
 ssize_t read_block(int fd, char* buffer, std::size_t size) {
   std::size_t filled = 0;
@@ -32,4 +33,13 @@ bool write_block(int fd, const char* data, std::size_t size) {
     size -= static_cast<std::size_t>(n);
   }
   return true;
+}
+
+void copy_file_data(int from, int to) {
+  for (;;) {
+    const ssize_t n = copy_file_range(from, nullptr, to, nullptr, SSIZE_MAX, 0);
+    if (n > 0) continue;
+    if (n < 0 && errno == EINTR) continue;
+    return;
+  }
 }

@@ -15,4 +15,12 @@ ssize_t read_block(int fd, char* buffer, std::size_t size);
 // write followed by a failing one, so it is never mistaken for success.
 bool write_block(int fd, const char* data, std::size_t size);
 
+// Copies from the file offset of `from` to that of `to` inside the kernel,
+// without passing the bytes through this process, for as long as the system
+// can. Both offsets end up after the bytes copied. Stops at what looks like
+// the end of `from`, at an error, or at once where the two files cannot be
+// copied this way, with no report: the caller goes on in blocks from there,
+// which finds the true end and meets any error itself.
+void copy_file_data(int from, int to);
+
 #endif

@@ -50,6 +50,9 @@ void copy_source_to_temp(const char* source_word, TemporaryCopy& copy) {
                 .arg(local_text(temporary_pattern)));
   }
 
+  // The kernel copies most sources whole; the blocks below take what it
+  // leaves, and tell a read error from a write error.
+  copy_file_data(source, temporary);
   char buffer[copy_block_size];
   for (;;) {
     const ssize_t count = read_block(source, buffer, sizeof buffer);
