@@ -6,7 +6,9 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdlib>
+#include <cstring>
 
+#include "driver/ac_mem.h"
 #include "driver/process_exit.h"
 
 namespace {
@@ -43,7 +45,15 @@ QString translate(const char* context, const char* source_text, const char* comm
   return QCoreApplication::translate(context, source_text, comment);
 }
 
-QString local_text(const char* bytes) { return QString::fromLocal8Bit(bytes); }
+QString local_text(const char* bytes) {
+  // Qt's own allocations throw instead of going through the guard. A message
+  // built around a long text (the path of a unit named by megabytes of
+  // identifier) holds it several times over, in UTF-16 and in local bytes;
+  // asking the guard for that much first turns a shortage into the
+  // allocation message and status 9 rather than an abort.
+  ac_free(ac_alloc(8 * std::strlen(bytes)));
+  return QString::fromLocal8Bit(bytes);
+}
 
 void print_message(FILE* channel, const QString& text) {
   const QByteArray bytes = text.toLocal8Bit();
