@@ -1,0 +1,506 @@
+// Whole-program runs under faults: full disks and file-size limits, memory
+// running out, unusable directories and sources, hostile input, closed
+// standard streams. Each row states the message, the status, and every file
+// the scratch directory holds afterwards with what it must contain, so that
+// a lost unit, a partial file kept, a temporary copy left behind or a
+// failure reported as success shows as a difference.
+#include <fcntl.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "tests/chop_harness.h"
+#include "tests/cli_harness.h"
+
+namespace {
+
+// The source most rows chop: two units of one line pair each.
+const std::string two_units = "package P is\nend P;\npackage Q is\nend Q;\n";
+const std::string p_text = "package P is\nend P;\n";
+const std::string q_text = "package Q is\nend Q;\n";
+
+// What a file must hold afterwards: `text`, or, when `same_as` is set, the
+// first `length` bytes of that file of the scratch directory (for sources
+// too big to spell).
+struct Content {
+  std::string text;
+  const char* same_as = nullptr;
+  size_t length = std::string::npos;
+};
+
+// A file of the scratch directory and what it must hold afterwards.
+struct FileAfter {
+  std::string name;  // relative to the scratch directory
+  Content content;
+};
+
+// One fault and everything the run must leave behind.
+struct FaultRow {
+  const char* name;
+  std::function<void(const std::string& dir)> prepare;  // sources and setting, in the scratch directory
+  std::vector<std::string> args;
+  std::function<void()> in_child;  // before exec: limits, descriptors, user; _exit(125) when not allowed
+  std::string out;
+  std::string err;  // a regular expression when err_is_pattern
+  int status;
+  std::vector<std::string> left;  // every file afterwards, subdirectories' files as dir/name
+  std::vector<FileAfter> files;   // the contents checked
+  const char* needs = "";         // what the machine must allow, told when the row is skipped
+  // Run in a forked observer before the program, in the scratch directory;
+  // false when the machine does not allow it. Mounts made here are seen by
+  // the program and by the checks, and vanish with the observer.
+  std::function<bool()> enter = {};
+  bool err_is_pattern = false;
+  bool limits_address_space = false;  // the row sets RLIMIT_AS, which the sanitizers defeat
+};
+
+// The bytes of `path` are the first `length` bytes of `other` (all of them
+// for npos), read side by side.
+bool same_bytes(const std::string& path, const std::string& other, size_t length) {
+  std::ifstream a(path, std::ios::binary), b(other, std::ios::binary);
+  if (!a || !b) return false;
+  std::vector<char> x(1 << 16), y(1 << 16);
+  for (;;) {
+    const size_t want = std::min(x.size(), length);
+    a.read(x.data(), static_cast<std::streamsize>(x.size()));
+    b.read(y.data(), static_cast<std::streamsize>(want));
+    if (a.gcount() != b.gcount() || !std::equal(x.begin(), x.begin() + a.gcount(), y.begin())) return false;
+    if (a.gcount() == 0) return true;
+    if (length != std::string::npos) length -= static_cast<size_t>(a.gcount());
+  }
+}
+
+// Every file below `dir`, as paths relative to it, sorted; a directory shows
+// only through its files.
+std::vector<std::string> files_below(const std::string& dir) {
+  std::vector<std::string> names;
+  std::error_code ignored;
+  for (auto it = std::filesystem::recursive_directory_iterator(dir, ignored);
+       it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
+    if (!it->is_directory(ignored)) names.push_back(it->path().lexically_relative(dir).string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Standard error without the sanitizers' notes on failed requests.
+std::string without_sanitizer_notes(const std::string& text) {
+  std::string kept;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    end = end == std::string::npos ? text.size() : end + 1;
+    if (text.compare(start, 2, "==") != 0) kept.append(text, start, end - start);
+    start = end;
+  }
+  return kept;
+}
+
+// The outcome as one text: status, both channels, the files, and for each
+// checked file whether it holds what it must. Built the same way for what
+// is expected, so that a test compares the two whole.
+std::string outcome_text(int status, const std::string& out, const std::string& err,
+                         const std::vector<std::string>& left, const std::vector<std::string>& checks) {
+  std::string text = "status " + std::to_string(status) + "\nout:\n" + out + "err:\n" + err + "files:";
+  for (const std::string& name : left) text += " " + name;
+  text += "\n";
+  for (const std::string& check : checks) text += check + "\n";
+  return text;
+}
+
+// What the row expects, in the form of outcome_text.
+std::string expected_text(const FaultRow& row) {
+  std::vector<std::string> checks;
+  for (const FileAfter& file : row.files) checks.push_back(file.name + ": as expected");
+  return outcome_text(row.status, row.out, row.err, row.left, checks);
+}
+
+// How `file` compares with what it must hold, in the form of outcome_text.
+std::string check_file(const std::string& dir, const FileAfter& file) {
+  const std::string path = dir + "/" + file.name;
+  if (access(path.c_str(), F_OK) != 0) return file.name + ": missing";
+  const Content& content = file.content;
+  const bool same = content.same_as != nullptr ? same_bytes(path, dir + "/" + content.same_as, content.length)
+                                               : read_file(path) == content.text;
+  if (same) return file.name + ": as expected";
+  std::string head = read_file(path).value_or("").substr(0, 200);
+  return file.name + ": differs, begins \"" + head + "\"";
+}
+
+// Upper bound on any row's run: a hang ends as SIGALRM (status 142) rather
+// than stopping the suite. Far above what any row needs.
+constexpr unsigned hang_guard_seconds = 300;
+
+// Runs the program for `row` in `dir` and describes what it did.
+std::string observe(const FaultRow& row, const std::string& dir) {
+  const std::function<void()> in_child = [&row] {
+    alarm(hang_guard_seconds);
+    if (row.in_child) row.in_child();
+  };
+  const CliResult result = run_mirelchop({row.args, {}, dir, in_child});
+  if (result.status == 125 && result.out.empty()) return "skip";
+  std::string err = without_sanitizer_notes(result.err);
+  if (row.err_is_pattern && std::regex_match(err, std::regex(row.err))) err = row.err;
+  std::vector<std::string> checks;
+  for (const FileAfter& file : row.files) checks.push_back(check_file(dir, file));
+  return outcome_text(result.status, result.out, err, files_below(dir), checks);
+}
+
+// Writes `path`: `head`, then `count` copies of `byte`, then `tail`, in
+// blocks, so that sources of a hundred megabytes cost no more memory than that.
+void write_repeated(const std::string& path, const std::string& head, char byte, size_t count,
+                    const std::string& tail) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << head;
+  const std::string block(1 << 20, byte);
+  for (size_t left = count; left > 0;) {
+    const size_t n = std::min(left, block.size());
+    file.write(block.data(), static_cast<std::streamsize>(n));
+    left -= n;
+  }
+  file << tail;
+  if (!file) throw std::runtime_error("cannot write " + path);
+}
+
+// Mounts a tmpfs of `size` on `dir` in a private mount namespace; false when
+// this machine does not allow it.
+bool mount_small_tmpfs(const char* dir, const char* size) {
+  return mkdir(dir, 0777) == 0 && unshare(CLONE_NEWNS) == 0 &&
+         mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         mount("tmpfs", dir, "tmpfs", 0, size) == 0;
+}
+
+// Becomes the unprivileged user nobody, for whom permission bits count;
+// ends with 125 when that is not allowed or the program is then out of reach.
+void become_nobody() {
+  const uid_t nobody = 65534;
+  if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0) _exit(125);
+  if (access(MIRELCHOP_BINARY, X_OK) != 0 || access(KOVAR_TREE, R_OK | X_OK) != 0) _exit(125);
+}
+
+// Sets a file-size limit of `bytes`; exceeding it is then a failing write,
+// not a signal.
+void limit_file_size(rlim_t bytes) {
+  signal(SIGXFSZ, SIG_IGN);
+  const rlimit limit = {bytes, bytes};
+  if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(125);
+}
+
+// Whether the program, with an address-space limit of `mebibytes`, chops a
+// one-unit source.
+bool starts_within(rlim_t mebibytes) {
+  const ScratchDir scratch;
+  write_file(scratch.path + "/p.ada", p_text);
+  const CliResult result = run_mirelchop({{"p.ada"}, {}, scratch.path, [mebibytes] {
+                                            const rlimit limit = {mebibytes << 20, mebibytes << 20};
+                                            setrlimit(RLIMIT_AS, &limit);
+                                          }});
+  return result.status == 0;
+}
+
+// The address space, in mebibytes, that the program needs to run at all on
+// this machine (its libraries and catalogues), found once by bisection.
+// Memory rows give the program this much and a margin.
+rlim_t address_space_to_run() {
+  static const rlim_t found = [] {
+    rlim_t low = 1, high = 4096;  // fails at low, runs at high
+    if (!starts_within(high)) return rlim_t{0};
+    while (high - low > 1) {
+      const rlim_t middle = (low + high) / 2;
+      (starts_within(middle) ? high : low) = middle;
+    }
+    return high;
+  }();
+  return found;
+}
+
+// Limits the address space to what the program needs to run, plus `margin` MiB.
+std::function<void()> address_space_margin(rlim_t margin) {
+  const rlim_t base = address_space_to_run();
+  return [base, margin] {
+    if (base == 0) _exit(125);
+    const rlimit limit = {(base + margin) << 20, (base + margin) << 20};
+    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(125);
+  };
+}
+
+// Fixed pseudo-random bytes: the low byte of each output of the standard
+// Mersenne twister, whose sequence the C++ standard fixes.
+std::string random_bytes(size_t count, unsigned seed) {
+  std::mt19937 engine(seed);
+  std::string bytes(count, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(engine() & 0xFF);
+  return bytes;
+}
+
+// Prepares nothing but the usual two-unit source.
+void two_units_only(const std::string& dir) { write_file(dir + "/two.ada", two_units); }
+
+// A unit Q whose text is `size` bytes of comment lines, after a small unit P.
+std::string small_then_large(size_t size) {
+  std::string text = p_text + "package Q is\n";
+  while (text.size() < size) text += "   --  filler that makes the second unit large\n";
+  return text + "end Q;\n";
+}
+
+const FaultRow fault_rows[] = {
+    // Full disks and file-size limits.
+    {"UnitFileOnAFullDisk",
+     [](const std::string& dir) { write_file(dir + "/big.ada", small_then_large(200000)); },
+     {"big.ada", "full"}, nullptr,
+     "From big.ada\nWritting full/p.ads\nWritting full/q.ads\n",
+     "Error : can't write \"full/q.ads\", cannot continue.\n", 7,
+     {"big.ada", "full/p.ads"}, {{"full/p.ads", {p_text}}},
+     "a private mount namespace", [] { return mount_small_tmpfs("full", "size=64k"); }},
+    {"TemporaryCopyOnAFullDisk",
+     [](const std::string& dir) { write_file(dir + "/big.ada", small_then_large(200000)); },
+     {"../big.ada"}, [] { if (chdir("full") != 0) _exit(125); },
+     "From ../big.ada\n", "Error: writing temporary file.\n", 7,
+     {"big.ada"}, {},
+     "a private mount namespace", [] { return mount_small_tmpfs("full", "size=64k"); }},
+    {"LogOnAFullDisk",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       if (symlink("/dev/full", (dir + "/run.log").c_str()) != 0) throw std::runtime_error("symlink");
+     },
+     {"-studio_log", "run.log", "two.ada"}, [] { if (access("/dev/full", W_OK) != 0) _exit(125); },
+     "From two.ada\nWritting p.ads\n", "Error : can't write \"run.log\", cannot continue.\n", 7,
+     {"p.ads", "run.log", "two.ada"}, {{"p.ads", {p_text}}},
+     "a writable /dev/full"},
+    // The second line would cross the limit: it is taken back out whole.
+    {"LogPastTheFileSizeLimit",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       write_file(dir + "/run.log", std::string(19988, 'x') + "\n");
+     },
+     {"-studio_log", "run.log", "two.ada"}, [] { limit_file_size(20000); },
+     "From two.ada\nWritting p.ads\nWritting q.ads\n", "Error : can't write \"run.log\", cannot continue.\n", 7,
+     {"p.ads", "q.ads", "run.log", "two.ada"},
+     {{"p.ads", {p_text}}, {"q.ads", {q_text}}, {"run.log", {std::string(19988, 'x') + "\nADA p.ads\n"}}}},
+    {"LogWithinTheFileSizeLimit",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       write_file(dir + "/run.log", "earlier\n");
+     },
+     {"-studio_log", "run.log", "two.ada"}, [] { limit_file_size(20000); },
+     "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n", "", 0,
+     {"p.ads", "q.ads", "run.log", "two.ada"},
+     {{"p.ads", {p_text}}, {"q.ads", {q_text}}, {"run.log", {"earlier\nADA p.ads\nADA q.ads\n"}}}},
+
+    // Memory running out.
+    {"HugeTokenExhaustsMemory",
+     [](const std::string& dir) {
+       write_repeated(dir + "/token.ada", "package P is\n   S : constant String := \"", 'a', 50000000, "\";\nend P;\n");
+     },
+     {"token.ada"}, address_space_margin(48),
+     "", "\nFatal Error: cannot allocate 67108866 bytes\n", 9,
+     {"token.ada"}, {}, "an address-space limit", {}, false, true},
+    {"ManyUnitsExhaustMemory",
+     [](const std::string& dir) {
+       const std::string name(1000, 'N');
+       std::ofstream file(dir + "/many.ada", std::ios::binary);
+       for (int i = 0; i < 40000; ++i)
+         file << "package " << name << i << " is end " << name << i << ";\n";
+     },
+     {"many.ada"}, address_space_margin(16),
+     "", "\nFatal Error: cannot allocate [0-9]+ bytes\n", 9,
+     {"many.ada"}, {}, "an address-space limit", {}, true, true},
+    // Memory runs out in the chop, quoting the path of a unit file that
+    // cannot be created: the unit before it is complete, and neither the
+    // temporary copy nor the failed file is left.
+    {"LongUnitNameExhaustsMemoryInTheChop",
+     [](const std::string& dir) {
+       write_repeated(dir + "/huge.ada", p_text + "package ", 'N', 40000000, " is\nend;\n");
+     },
+     {"huge.ada"}, address_space_margin(300),
+     "From huge.ada\nWritting p.ads\n", "\nFatal Error: cannot allocate [0-9]+ bytes\n", 9,
+     {"huge.ada", "p.ads"}, {{"p.ads", {p_text}}}, "an address-space limit", {}, true, true},
+
+    // Directories that cannot take the files.
+    {"OutputDirectoryMissing", two_units_only, {"two.ada", "missing"}, nullptr,
+     "", "Error: can't stat file 'missing'", 7, {"two.ada"}, {{"two.ada", {two_units}}}},
+    // A last word that is not a directory is one more source.
+    {"LastWordNotADirectory",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       write_file(dir + "/notes.txt", "not Ada at all\n");
+     },
+     {"two.ada", "notes.txt"}, nullptr,
+     "From two.ada\nWritting p.ads\nWritting q.ads\n",
+     "notes.txt:1:1: Syntax error while analysing, can't continue.\n", 7,
+     {"notes.txt", "p.ads", "q.ads", "two.ada"},
+     {{"p.ads", {p_text}}, {"q.ads", {q_text}}, {"notes.txt", {"not Ada at all\n"}}}},
+    {"OutputDirectoryNotWritable",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       chmod(dir.c_str(), 0777);
+       mkdir((dir + "/locked").c_str(), 0555);
+     },
+     {"two.ada", "locked"}, become_nobody,
+     "From two.ada\n", "Error : Can't open \"locked/p.ads\" for writting, cannot continue.\n", 7,
+     {"two.ada"}, {}, "an unprivileged user"},
+    {"WorkingDirectoryNotWritable",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       chmod(dir.c_str(), 0755);
+       mkdir((dir + "/out").c_str(), 0777);
+       chmod((dir + "/out").c_str(), 0777);
+     },
+     {"two.ada", "out"}, become_nobody,
+     "From two.ada\n", "Error: can't open temporary file \"mirelchop-XXXXXX\"\n", 7,
+     {"two.ada"}, {}, "an unprivileged user"},
+
+    // Sources that cannot be chopped.
+    {"SourceIsADirectory",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       mkdir((dir + "/sub.ada").c_str(), 0777);
+     },
+     {"sub.ada", "two.ada"}, nullptr, "", "Error : can't open file \"sub.ada\"\n", 7, {"two.ada"}, {}},
+    {"SourceIsADanglingLink",
+     [](const std::string& dir) { symlink("nowhere.ada", (dir + "/dangling.ada").c_str()); },
+     {"dangling.ada"}, nullptr, "", "Error : can't open file \"dangling.ada\"\n", 7, {"dangling.ada"}, {}},
+    {"SourceUnreadableToItsUser",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       chmod(dir.c_str(), 0755);
+       chmod((dir + "/two.ada").c_str(), 0600);
+     },
+     {"two.ada"}, become_nobody, "", "Error : can't open file \"two.ada\"\n", 7,
+     {"two.ada"}, {{"two.ada", {two_units}}}, "an unprivileged user"},
+    // Read twice (parse, then copy), a pipe would give the copy nothing.
+    {"SourceIsAPipe", nullptr, {"/dev/stdin"},
+     [] {
+       int ends[2];
+       if (pipe(ends) != 0 || write(ends[1], two_units.data(), two_units.size()) < 0) _exit(125);
+       close(ends[1]);
+       dup2(ends[0], 0);
+       close(ends[0]);
+     },
+     "", "Error : can't open file \"/dev/stdin\"\n", 7, {}, {}},
+    // Without a writer, opening it for reading would wait for ever.
+    {"SourceIsANamedPipe", [](const std::string& dir) { mkfifo((dir + "/fifo.ada").c_str(), 0666); },
+     {"fifo.ada"}, nullptr, "", "Error : can't open file \"fifo.ada\"\n", 7, {"fifo.ada"}, {}},
+    {"SourceIsADeviceWithoutEnd", nullptr, {"/dev/zero"}, nullptr,
+     "", "Error : can't open file \"/dev/zero\"\n", 7, {}, {}},
+
+    // Hostile and extreme input.
+    {"ParseStackOverflow",
+     [](const std::string& dir) {
+       write_file(dir + "/deep.ada", "package P is\n   X : Integer := " + std::string(100000, '(') + "1" +
+                                         std::string(100000, ')') + ";\nend P;\n");
+     },
+     {"deep.ada"}, nullptr, "", "deep.ada:2:407: Syntax error while analysing, can't continue.\n", 7,
+     {"deep.ada"}, {}},
+    {"FiftyMegabyteToken",
+     [](const std::string& dir) {
+       write_repeated(dir + "/token.ada", "package P is\n   S : constant String := \"", 'a', 50000000, "\";\nend P;\n");
+     },
+     {"token.ada"}, nullptr, "From token.ada\nWritting p.ads\nChopped 1 files.\n", "", 0,
+     {"p.ads", "token.ada"}, {{"p.ads", {"", "token.ada"}}}},
+    // The first unit ends a hundred million lines down, and is cut there.
+    {"HundredMegabytesOfNewlines",
+     [](const std::string& dir) { write_repeated(dir + "/lines.ada", "", '\n', 100000000, two_units); },
+     {"lines.ada"}, nullptr, "From lines.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n", "", 0,
+     {"lines.ada", "p.ads", "q.ads"},
+     {{"p.ads", {"", "lines.ada", 100000000 + p_text.size()}}, {"q.ads", {q_text}}}},
+    {"OnlyNulBytes", [](const std::string& dir) { write_file(dir + "/nul.ada", std::string(1 << 20, '\0')); },
+     {"nul.ada"}, nullptr, "From nul.ada\nChopped 0 files.\n", "", 0, {"nul.ada"}, {}},
+    {"NulBytesInsideAUnit",
+     [](const std::string& dir) {
+       write_file(dir + "/nul.ada", "package P is\n" + std::string(5000, '\0') + "\nend P;\n" + q_text);
+     },
+     {"nul.ada"}, nullptr, "From nul.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n", "", 0,
+     {"nul.ada", "p.ads", "q.ads"},
+     {{"p.ads", {"package P is\n" + std::string(5000, '\0') + "\nend P;\n"}}, {"q.ads", {q_text}}}},
+    {"RandomBinaryInput", [](const std::string& dir) { write_file(dir + "/random.bin", random_bytes(1 << 16, 8)); },
+     {"random.bin"}, nullptr, "", "random.bin:1:2: Syntax error while analysing, can't continue.\n", 7,
+     {"random.bin"}, {}},
+    // A valid unit after random bytes: the bytes go with the unit, untouched.
+    {"RandomBytesInACommentBeforeAUnit",
+     [](const std::string& dir) {
+       std::string noise = random_bytes(1 << 16, 9);
+       std::replace(noise.begin(), noise.end(), '\n', ' ');
+       write_file(dir + "/noisy.ada", "-- " + noise + "\n" + two_units);
+     },
+     {"noisy.ada"}, nullptr, "From noisy.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n", "", 0,
+     {"noisy.ada", "p.ads", "q.ads"}, {{"q.ads", {q_text}}}},
+
+    // Closed standard streams: whatever the program opens first must not
+    // become its standard output or error, or its messages would land in
+    // a unit file.
+    {"StandardOutputClosed", two_units_only, {"two.ada"}, [] { close(1); }, "", "", 0,
+     {"p.ads", "q.ads", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
+    {"StandardErrorClosedOnAnError",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       write_file(dir + "/q.ads", "old\n");
+     },
+     {"two.ada"}, [] { close(2); }, "From two.ada\nWritting p.ads\n", "", 5,
+     {"p.ads", "q.ads", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {"old\n"}}}},
+    {"AllThreeStreamsClosedWithALog", two_units_only, {"-studio_log", "run.log", "two.ada"},
+     [] {
+       close(0);
+       close(1);
+       close(2);
+     },
+     "", "", 0, {"p.ads", "q.ads", "run.log", "two.ada"},
+     {{"p.ads", {p_text}}, {"q.ads", {q_text}}, {"run.log", {"ADA p.ads\nADA q.ads\n"}}}},
+    {"AllThreeStreamsClosedOnASyntaxError",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       write_file(dir + "/broken.ada", "package R is\nend;;\n");
+     },
+     {"two.ada", "broken.ada"},
+     [] {
+       close(0);
+       close(1);
+       close(2);
+     },
+     "", "", 7, {"broken.ada", "p.ads", "q.ads", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
+};
+
+// Rows print as their names in test output.
+void PrintTo(const FaultRow& row, std::ostream* os) { *os << row.name; }
+
+class FaultMatrixTest : public ::testing::TestWithParam<FaultRow> {};
+
+TEST_P(FaultMatrixTest, EndsWithItsMessageStatusAndFiles) {
+  const FaultRow& row = GetParam();
+#if defined(__SANITIZE_ADDRESS__)
+  if (row.limits_address_space)
+    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space, so no RLIMIT_AS can exhaust the "
+                    "heap; the plain build runs this row";
+#endif
+  const ScratchDir scratch;
+  if (row.prepare) row.prepare(scratch.path);
+  std::string observed;
+  if (row.enter) {
+    observed = run_in_child([&] {
+      if (chdir(scratch.path.c_str()) != 0 || !row.enter()) return std::string("skip");
+      return observe(row, scratch.path);
+    });
+  } else {
+    observed = observe(row, scratch.path);
+  }
+  if (observed == "skip") GTEST_SKIP() << "this machine does not allow " << row.needs;
+  EXPECT_EQ(observed, expected_text(row));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FaultMatrixTest, ::testing::ValuesIn(fault_rows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
