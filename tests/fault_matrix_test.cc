@@ -401,6 +401,8 @@ const FaultRow fault_rows[] = {
      {"fifo.ada"}, nullptr, "", "Error : can't open file \"fifo.ada\"\n", 7, {"fifo.ada"}, {}},
     {"SourceIsADeviceWithoutEnd", nullptr, {"/dev/zero"}, nullptr,
      "", "Error : can't open file \"/dev/zero\"\n", 7, {}, {}},
+    // A regular file whose every read fails: the scanner's own fatal error.
+    {"SourceReadFails", nullptr, {"/proc/self/mem"}, nullptr, "", "input in flex scanner failed\n", 2, {}, {}},
 
     // Hostile and extreme input.
     {"ParseStackOverflow",
@@ -507,5 +509,31 @@ TEST_P(FaultMatrixTest, EndsWithItsMessageStatusAndFiles) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, FaultMatrixTest, ::testing::ValuesIn(fault_rows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The source shrank between the parse and the copy, so the copy ends before
+// the line where the parse saw the last unit end. Cut short, that unit's
+// file would pass for complete; the chop ends instead, without it. A copy
+// that reaches that line, final newline or not, is taken as complete.
+TEST_F(ChopDirTest, CopyShorterThanTheParseEndsTheChop) {
+  const std::string error = "err:Error: can't read source file \"source.ada\"\nfiles: p.ads source.ada\n";
+  struct ShrunkCase {
+    const char* what;
+    std::string copy;  // what the source holds when it is copied
+    std::string described;
+  } cases[] = {
+      {"lines missing", p_text + "package Q is",
+       "status 7\nout:From source.ada\nWritting p.ads\nWritting q.ads\n" + error},
+      {"whole, without the final newline", p_text + "package Q is\nend Q;",
+       "status -1\nout:From source.ada\nWritting p.ads\nWritting q.ads\nerr:files: p.ads q.ads source.ada\n"},
+  };
+  for (const ShrunkCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const char* name : {"p.ads", "q.ads"}) unlink(at(name).c_str());
+    write_file(at("source.ada"), c.copy);
+    const ChopOutcome outcome = run_chop("source.ada", build_units({{"P", SPEC, 2, 6}, {"Q", SPEC, 4, 6}}));
+    EXPECT_EQ(describe(outcome, scratch_->path), c.described);
+    EXPECT_EQ(read_file(at("p.ads")), p_text);
+  }
+}
 
 }  // namespace
