@@ -38,9 +38,9 @@ const std::string q_text = "package Q is\nend Q;\n";
 // first `length` bytes of that file of the scratch directory (for sources
 // too big to spell).
 struct Content {
-  std::string text;
-  const char* same_as = nullptr;
-  size_t length = std::string::npos;
+  std::string text;                   // the bytes, when same_as is null
+  const char* same_as = nullptr;      // a file name in the scratch directory
+  size_t length = std::string::npos;  // how much of same_as; npos for all of it
 };
 
 // A file of the scratch directory and what it must hold afterwards.
@@ -51,13 +51,13 @@ struct FileAfter {
 
 // One fault and everything the run must leave behind.
 struct FaultRow {
-  const char* name;
+  const char* name;  // the test's name
   std::function<void(const std::string& dir)> prepare;  // sources and setting, in the scratch directory
-  std::vector<std::string> args;
+  std::vector<std::string> args;   // the words after the program name
   std::function<void()> in_child;  // before exec: limits, descriptors, user; _exit(125) when not allowed
-  std::string out;
-  std::string err;  // a regular expression when err_is_pattern
-  int status;
+  std::string out;  // standard output, exactly
+  std::string err;  // standard error, exactly; a regular expression when err_is_pattern
+  int status;       // the exit status
   std::vector<std::string> left;  // every file afterwards, subdirectories' files as dir/name
   std::vector<FileAfter> files;   // the contents checked
   const char* needs = "";         // what the machine must allow, told when the row is skipped
