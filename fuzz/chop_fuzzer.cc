@@ -6,6 +6,7 @@
 // it complete. No temporary copy may be left behind.
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,6 +48,25 @@ constexpr Convention conventions[] = {{gnat_file_name, "gnat"}, {vesk_file_name,
 
 // The scratch directory, absolute, removed with its files when the run ends.
 std::string scratch_dir;
+
+// Makes the scratch directory the working one for its lifetime, where the
+// chopper puts its temporary copy, and then goes back: libFuzzer reads the
+// inputs named on its command line relative to the directory it started in.
+class InScratchDir {
+ public:
+  InScratchDir() : previous_(open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    fuzz_check(previous_ >= 0 && chdir(scratch_dir.c_str()) == 0, "cannot enter the scratch directory");
+  }
+  ~InScratchDir() {
+    fuzz_check(fchdir(previous_) == 0, "cannot leave the scratch directory");
+    close(previous_);
+  }
+  InScratchDir(const InScratchDir&) = delete;
+  InScratchDir& operator=(const InScratchDir&) = delete;
+
+ private:
+  int previous_;
+};
 
 // The names in `dir`, without "." and "..".
 std::set<std::string> names_in(const char* dir) {
@@ -150,10 +170,8 @@ void check_chop(std::string_view source, const Convention& convention) {
 
 // Removes the scratch directory; the unit files are already gone.
 void remove_scratch_dir() {
-  if (chdir(scratch_dir.c_str()) != 0) return;
-  unlink(source_name);
-  for (const Convention& convention : conventions) rmdir(convention.directory);
-  chdir("/");
+  unlink((scratch_dir + "/" + source_name).c_str());
+  for (const Convention& convention : conventions) rmdir((scratch_dir + "/" + convention.directory).c_str());
   rmdir(scratch_dir.c_str());
 }
 
@@ -164,10 +182,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   const char* tmp = std::getenv("TMPDIR");
   scratch_dir = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/mirelchop-fuzz-XXXXXX";
   fuzz_check(mkdtemp(scratch_dir.data()) != nullptr, "cannot create the scratch directory");
-  fuzz_check(chdir(scratch_dir.c_str()) == 0, "cannot enter the scratch directory");
   std::atexit(remove_scratch_dir);
   for (const Convention& convention : conventions)
-    fuzz_check(mkdir(convention.directory, 0777) == 0, "cannot create an output directory");
+    fuzz_check(mkdir((scratch_dir + "/" + convention.directory).c_str(), 0777) == 0,
+               "cannot create an output directory");
   current_source_name = source_name;
   list_only = false;
   no_overwrite = true;
@@ -176,6 +194,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view source(reinterpret_cast<const char*>(data), size);
+  const InScratchDir in_scratch;
   FILE* out = std::fopen(source_name, "wb");
   fuzz_check(out != nullptr && std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0,
              "cannot write the source");

@@ -1,0 +1,5 @@
+with X, Y.Z;
+package A.B is
+end A.B;
+separate (A)
+procedure Q is begin null; end Q;

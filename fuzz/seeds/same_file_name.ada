@@ -1,0 +1,2 @@
+package A is end A;
+package a is end a;

@@ -1,0 +1,2 @@
+package A is end A; package B is end B;
+procedure C is begin null; end C; -- trailing
