@@ -102,6 +102,9 @@ def main():
     parser.add_argument("--repeat", type=int, default=3)
     args = parser.parse_args()
     work = os.path.abspath(args.workdir)
+    # The tools run in a scratch directory, where relative paths would not hold.
+    args.mirelchop = os.path.abspath(args.mirelchop)
+    args.kovardir = os.path.abspath(args.kovardir)
     env = dict(os.environ, KOVARDIR=args.kovardir, LANG="C", LC_ALL="C")
     env.pop("MIRELCHOP", None)
     scratch = fresh(os.path.join(work, "scratch"))
@@ -181,18 +184,22 @@ def main():
         memory = f"{peak[label] / 1024:9.1f}" if peak[label] else f"{'-':>9}"
         print(f"{label:36} {wall[label]:9.3f} {cpu[label]:9.3f} {memory}")
 
-    def ratio(text, value, target):
-        print(f"  {text:42} {value:8.2f}   (target {target})")
+    def time_ratio(text, numerator, denominator, target):
+        print(f"  {text:42} {wall[numerator] / wall[denominator]:8.2f} {cpu[numerator] / cpu[denominator]:8.2f}"
+              f"   (target {target})")
 
-    print(f"\nmedians of {args.repeat} runs; ratios of the wall medians")
-    ratio("(a) gnatchop / mirelchop", wall["(a) gnatchop -w -q"] / wall["(a) mirelchop -w"], ">= 2")
-    ratio("(a) mirelchop / tar floor", wall["(a) mirelchop -w"] / wall["(a) tar -xf (floor)"], "<= 2")
-    ratio("(b) one run, gnatchop / mirelchop",
-          wall["(b) gnatchop -w -q, one run"] / wall["(b) mirelchop -w, one run"], ">= 50")
-    ratio("(b) per file, gnatchop / mirelchop",
-          wall["(b/300) gnatchop -w -q, per file"] / wall["(b/300) mirelchop -w, per file"], ">= 5")
-    ratio("mirelchop peak memory (a) / (a/10)", peak["(a) mirelchop -w"] / peak["(a/10) mirelchop -w"], "<= 1.2")
-    print(f"  {'mirelchop peak memory on (a), MB':42} {peak['(a) mirelchop -w'] / 1024:8.1f}   (target <= 32)")
+    # On a loaded machine a run waits for the processor as well; the CPU
+    # ratio shows what the tools themselves cost.
+    print(f"\n{f'ratios of the medians of {args.repeat} runs':44} {'wall':>8} {'cpu':>8}")
+    time_ratio("(a) gnatchop / mirelchop", "(a) gnatchop -w -q", "(a) mirelchop -w", ">= 2")
+    time_ratio("(a) mirelchop / tar floor", "(a) mirelchop -w", "(a) tar -xf (floor)", "<= 2")
+    time_ratio("(b) one run, gnatchop / mirelchop", "(b) gnatchop -w -q, one run", "(b) mirelchop -w, one run",
+               ">= 50")
+    time_ratio("(b) per file, gnatchop / mirelchop", "(b/300) gnatchop -w -q, per file",
+               "(b/300) mirelchop -w, per file", ">= 5")
+    memory = peak["(a) mirelchop -w"] / peak["(a/10) mirelchop -w"]
+    print(f"  {'mirelchop peak memory (a) / (a/10)':42} {memory:8.2f} {'':8}   (target <= 1.2)")
+    print(f"  {'mirelchop peak memory on (a), MB':42} {peak['(a) mirelchop -w'] / 1024:8.1f} {'':8}   (target <= 32)")
     print(f"\nunit files of (a) and (b) identical in every run and to earlier benchmarks' (digests in {digests.record})")
 
 
