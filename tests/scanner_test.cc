@@ -360,7 +360,8 @@ TEST(ScannerTest, StreamsInARowCountAfresh) {
 
 // A read error is the scanner's fatal error, never a quiet end of file.
 TEST(ScannerTest, ReadErrorIsFatalWithStatusTwo) {
-  const std::string dir = make_scratch_dir();
+  const ScratchDir scratch;
+  const std::string& dir = scratch.path;
   const std::string write_only = dir + "/write_only.ada";
   struct Unreadable {
     const char* what;
