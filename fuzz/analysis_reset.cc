@@ -2,9 +2,12 @@
 
 #include "analysis/ac_tree.h"
 #include "analysis/ada_grammar.hh"
+#include "analysis/parser.h"
 #include "analysis/parse_actions.h"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
+#include "fuzz/exit_trap.h"
+#include "fuzz/fuzz_check.h"
 
 bool token_has_text(int token) {
   return token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL;
@@ -22,4 +25,17 @@ void analysis_abandon() {
   while (name_stack_top() != nullptr) name_stack_pop();
   units_free_all();
   parse_state_reset();
+}
+
+bool parse_source(FILE* stream) {
+  analysis_begin(stream);
+  try {
+    fuzz_check(parse_compilation() == 0, "parse returned without accepting the source");
+  } catch (const ProcessEnded& ended) {
+    // Nothing else may end a parse of a few kilobytes held in memory.
+    fuzz_check(ended.status == 7, "parse ended the process with a status other than 7");
+    analysis_abandon();
+    return false;
+  }
+  return true;
 }

@@ -16,4 +16,10 @@ void analysis_begin(FILE* stream);
 // with clauses and the kept name strings. Call it while the stream is open.
 void analysis_abandon();
 
+// Parses the source in `stream` from its start as the run loop does. A
+// syntax error or a parse stack too deep (the parse ending the process with
+// status 7) is an ordinary outcome: what it left behind is cleared and the
+// result is false. Any other way out of the parse is a finding.
+bool parse_source(FILE* stream);
+
 #endif

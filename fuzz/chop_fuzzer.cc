@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "analysis/ac_tree.h"
-#include "analysis/parser.h"
 #include "chop/chopper.h"
 #include "driver/ac_mem.h"
 #include "driver/naming.h"
@@ -201,16 +200,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   FILE* stream = std::fopen(source_name, "r");
   fuzz_check(stream != nullptr, "cannot open the source");
-  analysis_begin(stream);
-  try {
-    parse_compilation();
-  } catch (const ProcessEnded& ended) {
-    fuzz_check(ended.status == 7, "parse ended the process with a status other than 7");
-    analysis_abandon();
-    std::fclose(stream);
-    return 0;
-  }
+  const bool accepted = parse_source(stream);
   std::fclose(stream);
+  if (!accepted) return 0;
   check_unit_list(source, source_name);
   for (const Convention& convention : conventions) check_chop(source, convention);
   units_free_all();

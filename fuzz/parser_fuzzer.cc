@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "analysis/ac_tree.h"
-#include "analysis/parser.h"
 #include "driver/run_settings.h"
 #include "fuzz/analysis_reset.h"
 #include "fuzz/exit_trap.h"
@@ -31,18 +30,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FILE* stream = fmemopen(const_cast<uint8_t*>(data), size, "r");
   fuzz_check(stream != nullptr, "fmemopen");
-  analysis_begin(stream);
-  try {
-    fuzz_check(parse_compilation() == 0, "parse returned without accepting the source");
-  } catch (const ProcessEnded& ended) {
-    // Status 7 is a syntax error or a parse stack too deep; nothing else
-    // may end a parse of a few kilobytes held in memory.
-    fuzz_check(ended.status == 7, "parse ended the process with a status other than 7");
-    analysis_abandon();
-    std::fclose(stream);
-    return 0;
-  }
+  const bool accepted = parse_source(stream);
   std::fclose(stream);
+  if (!accepted) return 0;
   fuzz_check(name_stack_top() == nullptr, "name stack not empty after an accepted source");
   check_unit_list(std::string_view(reinterpret_cast<const char*>(data), size), source_name);
   units_free_all();
