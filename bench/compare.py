@@ -5,6 +5,10 @@ prints a table of medians and ratios.
   compare.py <mirelchop> <kovardir> <workdir> [--repeat N]
 
 <workdir> holds large.ada, tenth.ada and many/ (see generate_corpus.py).
+Beside the tools it runs two probes from the build directory of <mirelchop>
+(bench/parse_only, bench/start_only): the scan and parse of (a) alone, and
+the program's start-up alone once per file, the bounds of the two ratios
+that they share their cost with.
 Every round runs each measurement once, so that a change in the machine's
 load during the benchmark falls on all of them alike. The unit files of
 every run stay until the end: about 600 MB in <workdir> per round.
@@ -124,6 +128,9 @@ def main():
     many = sorted(glob.glob(os.path.join(work, "many", "*.ada")))
     first = many[:300]
     mirel = [args.mirelchop, "-w"]
+    probes = os.path.join(os.path.dirname(args.mirelchop), "bench")
+    parse_only = [os.path.join(probes, "parse_only")]
+    start_only = [os.path.join(probes, "start_only")]
     gnat = ["gnatchop", "-w", "-q"]
     digests = Digests(os.path.join(work, "digests"))
     large_key = "large:" + file_digest(large)
@@ -162,6 +169,12 @@ def main():
             return time.perf_counter() - start, cpu, 0
         return measure
 
+    def probe(command):
+        def measure():
+            settle()
+            return run(command, scratch, env)
+        return measure
+
     def untar():
         out = new_output()
         settle()
@@ -171,12 +184,14 @@ def main():
         ("(a) mirelchop -w", one_run(mirel + [large], lambda out: digests.check("(a) mirelchop", large_key, out))),
         ("(a) tar -xf (floor)", untar),
         ("(a) gnatchop -w -q", one_run(gnat + [large])),
+        ("(a) scan and parse alone", probe(parse_only + [large])),
         ("(a/10) mirelchop -w", one_run(mirel + [tenth])),
         ("(a/10) gnatchop -w -q", one_run(gnat + [tenth])),
         ("(b) mirelchop -w, one run", one_run(mirel + many, lambda out: digests.check("(b) mirelchop", many_key, out))),
         ("(b) gnatchop -w -q, one run", one_run(gnat + many)),
         ("(b/300) mirelchop -w, per file", per_file(mirel)),
         ("(b/300) gnatchop -w -q, per file", per_file(gnat)),
+        ("(b/300) start-up alone, per file", per_file(start_only)),
     ]
     results = {label: [] for label, _ in measurements}
     for round_number in range(args.repeat):
@@ -203,10 +218,14 @@ def main():
     print(f"\n{f'ratios of the medians of {args.repeat} runs':44} {'wall':>8} {'cpu':>8}")
     time_ratio("(a) gnatchop / mirelchop", "(a) gnatchop -w -q", "(a) mirelchop -w", ">= 2")
     time_ratio("(a) mirelchop / tar floor", "(a) mirelchop -w", "(a) tar -xf (floor)", "<= 2")
+    time_ratio("  bound: scan and parse alone / tar floor", "(a) scan and parse alone", "(a) tar -xf (floor)",
+               "<= 2")
     time_ratio("(b) one run, gnatchop / mirelchop", "(b) gnatchop -w -q, one run", "(b) mirelchop -w, one run",
                ">= 50")
     time_ratio("(b) per file, gnatchop / mirelchop", "(b/300) gnatchop -w -q, per file",
                "(b/300) mirelchop -w, per file", ">= 5")
+    time_ratio("  bound: gnatchop / start-up alone", "(b/300) gnatchop -w -q, per file",
+               "(b/300) start-up alone, per file", ">= 5")
     memory = peak["(a) mirelchop -w"] / peak["(a/10) mirelchop -w"]
     print(f"  {'mirelchop peak memory (a) / (a/10)':42} {memory:8.2f} {'':8}   (target <= 1.2)")
     print(f"  {'mirelchop peak memory on (a), MB':42} {peak['(a) mirelchop -w'] / 1024:8.1f} {'':8}   (target <= 32)")
