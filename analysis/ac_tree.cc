@@ -1,9 +1,8 @@
 #include "analysis/ac_tree.h"
 
-#include <sanitizer/asan_interface.h>
-
 #include <cstring>
 
+#include "analysis/block_store.h"
 #include "driver/ac_mem.h"
 #include "driver/run_settings.h"
 
@@ -23,28 +22,10 @@ char* copy_string(const char* text) {
 }
 
 // The units of a source all live until the list is emptied, so their records
-// and names are taken from blocks of one store, released together, with no
-// allocation and no allocator overhead per unit: the list of a source of
-// 20,000 units then takes under 2 MB.
-struct StoreBlock {
-  StoreBlock* next;
-  size_t capacity;
-};
-
-constexpr size_t store_block_size = 64 * 1024;
-
-// The first block stays from one source to the next, so that a run over many
-// small sources does not take and fill a new block for each.
-StoreBlock* first_block = nullptr;
-StoreBlock* current_block = nullptr;
-char* store_cursor = nullptr;
-char* store_limit = nullptr;
-
-void use_block(StoreBlock* block) {
-  current_block = block;
-  store_cursor = reinterpret_cast<char*>(block + 1);
-  store_limit = store_cursor + block->capacity;
-}
+// and names are taken from one store, released together, with no allocation
+// and no allocator overhead per unit: the list of a source of 20,000 units
+// then takes under 2 MB.
+BlockStore store = {};
 
 // The copy of the source name that the units' source_file fields share: one
 // per source, not one per unit.
@@ -53,19 +34,7 @@ char* shared_source_file = nullptr;
 // `size` zero-filled bytes of the store, aligned for a record.
 void* store_take(size_t size) {
   size = (size + alignof(Unit) - 1) & ~(alignof(Unit) - 1);
-  if (static_cast<size_t>(store_limit - store_cursor) < size) {
-    const size_t capacity = size > store_block_size ? size : store_block_size;
-    auto* block = static_cast<StoreBlock*>(ac_alloc(sizeof(StoreBlock) + capacity));
-    block->capacity = capacity;
-    if (first_block == nullptr)
-      first_block = block;
-    else
-      current_block->next = block;
-    use_block(block);
-  }
-  void* taken = store_cursor;
-  store_cursor += size;
-  ASAN_UNPOISON_MEMORY_REGION(taken, size);
+  void* taken = block_store_take(store, size);
   std::memset(taken, 0, size);
   return taken;
 }
@@ -78,20 +47,11 @@ char* store_string(const char* text) {
   return copy;
 }
 
-// Under AddressSanitizer the released bytes stay poisoned until they are
-// taken again, so a unit used after the list was emptied is still caught.
+// The released bytes stay poisoned under AddressSanitizer until they are
+// taken again, so a unit used after the list was emptied is caught.
 void store_release() {
   shared_source_file = nullptr;
-  if (first_block == nullptr) return;
-  StoreBlock* block = first_block->next;
-  while (block != nullptr) {
-    StoreBlock* next = block->next;
-    ac_free(block);
-    block = next;
-  }
-  first_block->next = nullptr;
-  ASAN_POISON_MEMORY_REGION(first_block + 1, first_block->capacity);
-  use_block(first_block);
+  block_store_release(store);
 }
 
 // The store's copy of the current source name, made once per source.
