@@ -11,6 +11,7 @@
 #include "analysis/ac_tree.h"
 #include "chop/copy_reader.h"
 #include "chop/file_io.h"
+#include "chop/interrupt_cleanup.h"
 #include "chop/source_copy.h"
 #include "chop/unit_file.h"
 #include "driver/ac_mem.h"
@@ -31,10 +32,17 @@ struct ChopState {
   char* unit_path;       // its path, from ac_alloc, or null
   bool unit_is_source;   // the open unit file is the source itself
   bool source_replaced;  // some unit file of this chop was the source itself
+  QByteArray kept_notice;  // once source_replaced: where the original text is kept
 };
 
 // The chop in progress, between the making of its copy and its end.
 ChopState* active_chop = nullptr;
+
+// Tells the user where the original text of a replaced source is kept.
+QString kept_copy_message(const ChopState& chop) {
+  return translate("Error", "Error: the original text of \"%1\" is kept in \"%2\".\n", "%1 and %2 are file names")
+      .arg(local_text(chop.source_word), local_text(chop.copy.name));
+}
 
 // Runs when the process ends in the middle of a chop, whatever ends it (an
 // error of the chop, or memory running out): removes the open unit file (it
@@ -45,6 +53,7 @@ ChopState* active_chop = nullptr;
 void release_active_chop() {
   ChopState& chop = *active_chop;
   active_chop = nullptr;
+  interrupt_forget_all();
   if (chop.unit_fd >= 0) {
     close(chop.unit_fd);
     if (!chop.unit_is_source) unlink(chop.unit_path);
@@ -52,9 +61,7 @@ void release_active_chop() {
   ac_free(chop.unit_path);
   copy_reader_close(chop.reader);
   if (chop.source_replaced)
-    print_message(stderr, translate("Error", "Error: the original text of \"%1\" is kept in \"%2\".\n",
-                                    "%1 and %2 are file names")
-                              .arg(local_text(chop.source_word), local_text(chop.copy.name)));
+    print_message(stderr, kept_copy_message(chop));
   else
     remove_temporary_copy(chop.copy);
 }
@@ -103,6 +110,7 @@ void log_unit_file(const char* path) {
 // every write.
 void close_unit_file(ChopState& chop) {
   if (chop.unit_fd < 0) return;
+  interrupt_track_unit(nullptr);
   const int fd = chop.unit_fd;
   chop.unit_fd = -1;
   if (close(fd) != 0) {
@@ -170,8 +178,10 @@ void copy_remaining_text(ChopState& chop) {
 // it the open unit file, under the overwrite rule.
 void open_unit_file(ChopState& chop, char* path) {
   if (no_overwrite && unit_file_exists(path)) refuse_overwrite(path);
+  interrupt_defer();
   const int fd = unit_file_create(path, no_overwrite);
   if (fd < 0) {
+    interrupt_resume();
     // Something appeared at the path after the check: still not ours to replace.
     if (no_overwrite && errno == EEXIST) refuse_overwrite(path);
     const QString message = translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n",
@@ -185,7 +195,14 @@ void open_unit_file(ChopState& chop, char* path) {
   struct stat status;
   chop.unit_is_source = fstat(fd, &status) == 0 && status.st_dev == chop.copy.source_device &&
                         status.st_ino == chop.copy.source_inode;
-  if (chop.unit_is_source) chop.source_replaced = true;
+  if (!chop.unit_is_source) {
+    interrupt_track_unit(chop.unit_path);
+  } else if (!chop.source_replaced) {
+    chop.source_replaced = true;
+    chop.kept_notice = kept_copy_message(chop).toLocal8Bit();
+    interrupt_keep_copy(chop.kept_notice.constData(), static_cast<std::size_t>(chop.kept_notice.size()));
+  }
+  interrupt_resume();
 }
 
 // Tells the user about the unit file just created.
@@ -202,6 +219,7 @@ void announce_unit_file(const char* path) {
 
 int chop_file(const char* source_word, const Unit* first_unit) {
   if (!list_only) std::printf("From %s\n", source_word);
+  install_interrupt_cleanup();
   ChopState chop = {};
   chop.source_word = source_word;
   chop.unit_fd = -1;
@@ -232,6 +250,9 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   set_exit_cleanup(nullptr);
   active_chop = nullptr;
   copy_reader_close(chop.reader);
+  // The unit files are complete: the copy is no longer the only full text.
+  interrupt_keep_copy(nullptr, 0);
   remove_temporary_copy(chop.copy);
+  interrupt_forget_all();
   return count;
 }

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "chop/file_io.h"
+#include "chop/interrupt_cleanup.h"
 #include "driver/messages.h"
 
 namespace {
@@ -24,6 +25,7 @@ static_assert(sizeof temporary_pattern <= sizeof(TemporaryCopy::name));
   close(source);
   close(temporary);
   unlink(copy.name);
+  interrupt_track_copy(nullptr);
   fail(7, message);
 }
 
@@ -42,7 +44,10 @@ void copy_source_to_temp(const char* source_word, TemporaryCopy& copy) {
   copy.source_inode = status.st_ino;
 
   std::memcpy(copy.name, temporary_pattern, sizeof temporary_pattern);
+  interrupt_defer();
   const int temporary = mkstemp(copy.name);
+  if (temporary >= 0) interrupt_track_copy(copy.name);
+  interrupt_resume();
   if (temporary < 0) {
     close(source);
     // mkstemp leaves the name undefined when it fails; report the pattern.
@@ -70,6 +75,7 @@ void copy_source_to_temp(const char* source_word, TemporaryCopy& copy) {
   // Some file systems report a failed write only when the file is closed.
   if (close(temporary) != 0) {
     unlink(copy.name);
+    interrupt_track_copy(nullptr);
     fail(7, translate("Error", "Error: writing temporary file.\n"));
   }
 }
