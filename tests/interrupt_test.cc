@@ -28,6 +28,13 @@ std::string unit_name(int i) { return "u_" + std::to_string(10000 + i); }
 // The text of unit `i`: one package of two lines.
 std::string unit_text(int i) { return "package " + unit_name(i) + " is\nend " + unit_name(i) + ";\n"; }
 
+// A source of the first `count` units.
+std::string source_of(int count) {
+  std::string source;
+  for (int i = 0; i < count; ++i) source += unit_text(i);
+  return source;
+}
+
 // Standard output becomes a pipe whose reader has gone: the first time the
 // program writes out its messages, SIGPIPE ends it.
 void stdout_to_closed_pipe() {
@@ -95,8 +102,7 @@ class InterruptTest : public ::testing::TestWithParam<InterruptRow> {};
 TEST_P(InterruptTest, LeavesCompleteUnitFilesAndNoTemporaryCopy) {
   const InterruptRow& row = GetParam();
   const ScratchDir dir;
-  std::string source;
-  for (int i = 0; i < unit_count; ++i) source += unit_text(i);
+  const std::string source = source_of(unit_count);
   write_file(dir.path + "/" + row.source, source);
   if (!row.unit_dir.empty()) ASSERT_EQ(mkdir((dir.path + "/" + row.unit_dir).c_str(), 0777), 0);
 
@@ -134,19 +140,19 @@ INSTANTIATE_TEST_SUITE_P(Rows, InterruptTest, ::testing::ValuesIn(interrupt_rows
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A signal the caller ignores stays ignored: with SIGPIPE ignored, the
-// messages are lost but the chop goes on to its end.
+// messages are lost but the chop goes on to its end. Their buffer
+// overflows a few times over.
 TEST(InterruptIgnoredTest, IgnoredSignalLetsTheChopFinish) {
   const ScratchDir dir;
-  std::string source;
-  for (int i = 0; i < unit_count; ++i) source += unit_text(i);
-  write_file(dir.path + "/many.ada", source);
+  const int count = 1000;
+  write_file(dir.path + "/many.ada", source_of(count));
   const CliResult result = run_mirelchop({{"many.ada"}, {}, dir.path, [] {
                                             signal(SIGPIPE, SIG_IGN);
                                             stdout_to_closed_pipe();
                                           }});
   EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(list_dir(dir.path).size(), static_cast<size_t>(unit_count) + 1);
-  EXPECT_EQ(read_file(dir.path + "/" + unit_name(unit_count - 1) + ".ads"), unit_text(unit_count - 1));
+  EXPECT_EQ(list_dir(dir.path).size(), static_cast<size_t>(count) + 1);
+  EXPECT_EQ(read_file(dir.path + "/" + unit_name(count - 1) + ".ads"), unit_text(count - 1));
 }
 
 }  // namespace
