@@ -3,6 +3,7 @@
 // end by that signal, with every unit file it leaves complete, the one it
 // was writing removed and no temporary copy left, unless the copy holds the
 // only full text of the source, which is then kept and named.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -60,11 +61,12 @@ void terminate_when_blocked() {
   // program's standard error end with the program.
   close(STDOUT_FILENO);
   close(STDERR_FILENO);
+  const int capacity = fcntl(ends[0], F_GETPIPE_SZ);
   for (int waited_ms = 0; waited_ms < 60000; ++waited_ms) {
     int queued = 0;
     pollfd hangup = {ends[0], 0, 0};
     if (poll(&hangup, 1, 1) > 0 && (hangup.revents & POLLHUP)) _exit(0);  // it ended on its own
-    if (ioctl(ends[0], FIONREAD, &queued) == 0 && queued >= 65536) {
+    if (ioctl(ends[0], FIONREAD, &queued) == 0 && queued >= capacity) {
       kill(program, SIGTERM);
       _exit(0);
     }
