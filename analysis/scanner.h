@@ -26,6 +26,11 @@ int next_token();
 // (analysis/parse_strings.h) until the store is next released.
 int next_parse_token();
 
+// True for the tokens that bring their text in token_value: identifiers and
+// literals. After next_token any other token leaves token_value.text as it
+// was.
+bool token_has_text(int token);
+
 // Puts the scanner at line 1, column 1, in its normal mode, for a new source.
 void scanner_reset();
 

@@ -30,8 +30,7 @@ std::int64_t token_count(std::string& text) {
   FILE* stream = scan_from(text);
   std::int64_t tokens = 0;
   for (int token; (token = next_token()) != TOKEN_END_OF_INPUT; ++tokens)
-    if (token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL)
-      ac_free(token_value.text);
+    if (token_has_text(token)) ac_free(token_value.text);
   std::fclose(stream);
   return tokens;
 }

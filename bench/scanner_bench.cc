@@ -26,10 +26,7 @@ void BM_ScanAdaText(benchmark::State& state) {
     scanner_reset();
     for (int token; (token = next_token()) != TOKEN_END_OF_INPUT; ++tokens) {
       // The parse keeps the texts; here they would pile up over the iterations.
-      if (token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL ||
-          token == TOKEN_CHARACTER_LITERAL) {
-        ac_free(token_value.text);
-      }
+      if (token_has_text(token)) ac_free(token_value.text);
     }
     std::fclose(stream);
   }

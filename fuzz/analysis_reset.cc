@@ -9,10 +9,6 @@
 #include "fuzz/exit_trap.h"
 #include "fuzz/fuzz_check.h"
 
-bool token_has_text(int token) {
-  return token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL;
-}
-
 void analysis_begin(FILE* stream) {
   scanner_input = stream;
   name_stack_reset();

@@ -3,9 +3,6 @@
 
 #include <cstdio>
 
-// True for the tokens that bring a copy of their text in token_value.
-bool token_has_text(int token);
-
 // Points the scanner at `stream` and empties the analysis state the way the
 // run loop does before each source.
 void analysis_begin(FILE* stream);

@@ -34,8 +34,7 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
       // and drain the scanner, so that the next source starts clean.
       while (name_stack_top() != nullptr) name_stack_pop();
       for (int token; (token = next_token()) > 0;)
-        if (token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL)
-          ac_free(token_value.text);
+        if (token_has_text(token)) ac_free(token_value.text);
     }
     outcome.err = err.text();
   }
