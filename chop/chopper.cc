@@ -253,6 +253,5 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   // The unit files are complete: the copy is no longer the only full text.
   interrupt_keep_copy(nullptr, 0);
   remove_temporary_copy(chop.copy);
-  interrupt_forget_all();
   return count;
 }

@@ -18,14 +18,20 @@ namespace {
 constexpr char temporary_pattern[] = "mirelchop-XXXXXX";
 static_assert(sizeof temporary_pattern <= sizeof(TemporaryCopy::name));
 
+// Removes the copy's file; from then on a signal has nothing to remove.
+int unlink_copy(const TemporaryCopy& copy) {
+  const int result = unlink(copy.name);
+  interrupt_track_copy(nullptr);
+  return result;
+}
+
 // Ends a copy that cannot be completed: both files closed, the partial copy
 // removed so that nothing is left in the user's directory, then `message`.
 [[noreturn]] void abandon_copy(const TemporaryCopy& copy, int source, int temporary,
                                const QString& message) {
   close(source);
   close(temporary);
-  unlink(copy.name);
-  interrupt_track_copy(nullptr);
+  unlink_copy(copy);
   fail(7, message);
 }
 
@@ -74,14 +80,13 @@ void copy_source_to_temp(const char* source_word, TemporaryCopy& copy) {
   close(source);
   // Some file systems report a failed write only when the file is closed.
   if (close(temporary) != 0) {
-    unlink(copy.name);
-    interrupt_track_copy(nullptr);
+    unlink_copy(copy);
     fail(7, translate("Error", "Error: writing temporary file.\n"));
   }
 }
 
 bool remove_temporary_copy(const TemporaryCopy& copy) {
-  if (unlink(copy.name) == 0) return true;
+  if (unlink_copy(copy) == 0) return true;
   print_message(stderr, translate("Error", "Error: can't remove temporary file.\n"));
   return false;
 }

@@ -20,10 +20,12 @@ struct TemporaryCopy {
 // created exclusively so that no existing file is ever taken over, and
 // fills `copy`. Returns only when the copy is complete and both files are
 // closed; on any failure prints the error, removes a partial copy and ends
-// the process with status 7.
+// the process with status 7. From its creation until its removal, a signal
+// that ends the process removes it (see chop/interrupt_cleanup.h).
 void copy_source_to_temp(const char* source_word, TemporaryCopy& copy);
 
-// Deletes the temporary copy. When it cannot be deleted, prints the error
+// Deletes the temporary copy, which a signal then no longer removes (see
+// chop/interrupt_cleanup.h). When it cannot be deleted, prints the error
 // and returns false; the caller decides what follows.
 bool remove_temporary_copy(const TemporaryCopy& copy);
 
