@@ -51,7 +51,8 @@ TEST_F(BlockStoreTest, ReleaseKeepsTheFirstBlockForReuse) {
   EXPECT_EQ(block_store_take(store_, 10), first_item);
 }
 
-// Two stores share nothing: releasing one leaves the other's items alone.
+// Two stores share nothing: releasing one and filling it again leaves the
+// other's items alone.
 TEST_F(BlockStoreTest, StoresAreIndependent) {
   BlockStore other = {};
   char* mine = block_store_take(store_, 6);
@@ -59,8 +60,11 @@ TEST_F(BlockStoreTest, StoresAreIndependent) {
   char* theirs = block_store_take(other, 7);
   std::memcpy(theirs, "theirs", 7);
   block_store_release(other);
-  ac_free(other.first);
+  // The other store hands out its bytes again; none of them may be mine.
+  std::memset(block_store_take(other, 64), 'x', 64);
   EXPECT_STREQ(mine, "mine!");
+  block_store_release(other);
+  ac_free(other.first);
 }
 
 }  // namespace
