@@ -159,9 +159,14 @@ static int yylex() {
 
 /* 1-8: pragmas. */
 
+/* A pragma's value is its final semicolon, and a pragma list's the final
+   semicolon of its last pragma (none: line 0): a unit ends there when
+   pragmas follow it. */
 pragma
     : PRAGMA defining_identifier SEMICOLON                       /* 1 */
+        { $$ = $3; }
     | PRAGMA direct_name LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON /* 2 */
+        { $$ = $6; }
     ;
 
 pragma_argument_list
@@ -176,7 +181,9 @@ pragma_argument
 
 pragma_list
     : %empty                                                     /* 7 */
+        { $$ = SemanticValue{}; }
     | pragma_list pragma                                         /* 8 */
+        { $$ = $2; }
     ;
 
 /* 9-140: basic declarations, objects, types and their definitions. */
@@ -1337,15 +1344,17 @@ compilation_unit_list
     | pragma pragma_list                                         /* 441 */
     ;
 
-/* A finished unit's names live on in copies only, and a lookahead that can
-   follow here is a reserved word or the end of input, which carries no text
-   (any other is a syntax error before it is shifted): the parse's strings
-   can go, so that they are bounded by the largest unit, not the file. */
+/* The pragmas after a library item belong to its unit, which ends with the
+   last of them. A finished unit's names live on in copies only, and a
+   lookahead that can follow here is a reserved word or the end of input,
+   which carries no text (any other is a syntax error before it is shifted):
+   the parse's strings can go, so that they are bounded by the largest unit,
+   not the file. */
 compilation_unit
     : context_clause private_opt library_unit pragma_list        /* 442 */
-        { parse_strings_release(); }
+        { compilation_unit_close($4); }
     | private_opt library_unit pragma_list                       /* 443 */
-        { parse_strings_release(); }
+        { compilation_unit_close($3); }
     ;
 
 private_opt

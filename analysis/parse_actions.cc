@@ -19,6 +19,10 @@ namespace {
 // The with clause's names being gathered, not yet handed to with_clause_add.
 NameItem* with_names_in_progress = nullptr;
 
+// The unit made for the library item of the compilation unit being parsed,
+// or null: its trailing pragmas move its end.
+Unit* library_item_unit = nullptr;
+
 // An operator symbol is a string literal, delimited by quotation marks or by
 // their replacement, the percent sign.
 bool is_operator_symbol(const char* name) { return name[0] == '"' || name[0] == '%'; }
@@ -39,6 +43,7 @@ void parse_state_reset() {
   pending_context = nullptr;
   name_items_free(with_names_in_progress);
   with_names_in_progress = nullptr;
+  library_item_unit = nullptr;
   set_name_prefix(nullptr);
   parse_strings_release();
 }
@@ -75,11 +80,21 @@ Unit* add_library_unit(UnitKind kind, uint32_t properties) {
     properties |= IS_CHILD;
   Unit* unit = unit_add(entry->name, kind, properties, entry->context);
   entry->context = nullptr;
+  library_item_unit = unit;
   return unit;
 }
 
 void unit_end(Unit* unit, const SemanticValue& semicolon) {
   unit_set_end(unit, SourcePosition{semicolon.line, semicolon.column});
+}
+
+void compilation_unit_close(const SemanticValue& last_pragma) {
+  if (library_item_unit != nullptr && last_pragma.line != 0) {
+    library_item_unit->end_line = static_cast<uint32_t>(last_pragma.line);
+    library_item_unit->end_column = static_cast<uint32_t>(last_pragma.column);
+  }
+  library_item_unit = nullptr;
+  parse_strings_release();
 }
 
 void renaming_target_store(Unit* unit, const char* target) {

@@ -57,6 +57,11 @@ Unit* add_library_unit(UnitKind kind, uint32_t properties);
 // Records the position of `semicolon` as the end of `unit` (none: nothing).
 void unit_end(Unit* unit, const SemanticValue& semicolon);
 
+// Closes a compilation unit whose trailing pragmas end with `last_pragma`
+// (line 0: none): the unit made for its library item, if any, then ends
+// there, and the parse's name strings are released.
+void compilation_unit_close(const SemanticValue& last_pragma);
+
 // Gives `unit` (none: nothing) its own copy of the name it renames.
 void renaming_target_store(Unit* unit, const char* target);
 

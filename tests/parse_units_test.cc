@@ -162,6 +162,13 @@ const UnitsRow units_rows[] = {
      "end P2;\n",
      {{SPEC, "P1", "P1", PACKAGE_SPEC, 2, 7}, {SPEC, "P2", "P2", PACKAGE_SPEC, 8, 7}},
      "Error x.ada:6: operator not allowed at library level\n"},
+    {"pragmas after a library operator function move no earlier end",
+     "package P1 is end P1;\n"
+     "function \"+\" (L, R : T) return T;\n"
+     "pragma Inline (\"+\");\n"
+     "package P2 is end P2; pragma Pure (P2);\n",
+     {{SPEC, "P1", "P1", PACKAGE_SPEC, 1, 21}, {SPEC, "P2", "P2", PACKAGE_SPEC, 4, 39}},
+     "Error x.ada:2: operator not allowed at library level\n"},
     {"operator written with the percent-sign delimiters",
      "function %and% (L, R : T) return T;\n"
      "package P is end P;\n",
@@ -193,7 +200,7 @@ const UnitsRow units_rows[] = {
      "pragma Pure (P1); pragma Preelaborate;\n"
      "private package P1.Child is\n"
      "end P1.Child;\n",
-     {{SPEC, "P1", "P1", PACKAGE_SPEC, 1, 21}, {SPEC, "P1.Child", "P1.Child", IS_CHILD | PACKAGE_SPEC, 4, 13}}},
+     {{SPEC, "P1", "P1", PACKAGE_SPEC, 2, 38}, {SPEC, "P1.Child", "P1.Child", IS_CHILD | PACKAGE_SPEC, 4, 13}}},
     {"bodies nested in a package body create no unit",
      "package body P is\n"
      "   task T;\n"
@@ -239,7 +246,7 @@ TEST(ParseUnitsTest, MultiUnitFileYieldsItsUnitsInOrder) {
         {}, "Containers.Generic_Sqrt"},
        {SPEC, "Containers.Square_Root", "Containers.Square_Root", child_spec | IS_RENAMING | IS_FUNCTION, 142, 81,
         {}, "Containers.Sqrt"},
-       {SPEC, "Containers.Reset", "Containers.Reset", child_spec | IS_PROCEDURE, 144, 27},
+       {SPEC, "Containers.Reset", "Containers.Reset", child_spec | IS_PROCEDURE, 145, 33},
        {SPEC, "Containers.Internal", "Containers.Internal", child_spec | IS_PACKAGE, 149, 24}}};
   expect_units(row, parse_text(text, parse_compilation));
 }
