@@ -16,9 +16,15 @@ namespace {
 // What the next word is taken as, after an option that needs a parameter.
 enum PendingArgument { NONE = 0, NAMING = 1, LOG_FILE = 2 };
 
-// Opens the -studio_log file for appending; an earlier log stays open but
-// gets nothing more. A log that cannot be opened is reported, not fatal.
+// Opens the -studio_log file for appending, in place of an earlier log,
+// which is closed first: when the new one cannot be opened, there is no log,
+// as the warning says. That failure is reported, not fatal.
 void open_studio_log(const char* path) {
+  if (studio_log != nullptr) {
+    std::fclose(studio_log);
+    studio_log = nullptr;
+    studio_log_name = nullptr;
+  }
   FILE* log = std::fopen(path, "a");
   if (log == nullptr) {
     print_message(stderr, translate("Error", "Warning: can't open log file \"%1\", no log is written.\n",

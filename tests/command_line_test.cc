@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/cli_harness.h"
@@ -62,7 +64,11 @@ struct CommandLineCase {
   std::string expected_out;
   std::string expected_err;
   int expected_status;
+  std::vector<std::pair<std::string, std::string>> expected_files = {};  // name, exact text after the run
 };
+
+// Rows print as their names in test output.
+void PrintTo(const CommandLineCase& c, std::ostream* os) { *os << c.name; }
 
 class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
 
@@ -80,6 +86,7 @@ TEST_P(CommandLineTest, PrintsAndEndsAsExpected) {
   EXPECT_EQ(result.out, c.expected_out);
   EXPECT_EQ(result.err, c.expected_err);
   EXPECT_EQ(result.status, c.expected_status);
+  for (const auto& [name, text] : c.expected_files) EXPECT_EQ(read_file(dir + "/" + name), text) << name;
 }
 
 const CommandLineCase command_line_cases[] = {
@@ -130,6 +137,13 @@ const CommandLineCase command_line_cases[] = {
     {"LogThatCannotBeOpened", {"-studio_log", "nodir/run.log", "spec.ada"}, {},
      "From spec.ada\nWritting p.ads\nChopped 1 files.\n",
      "Warning: can't open log file \"nodir/run.log\", no log is written.\n", 0},
+    {"SecondLogThatCannotBeOpenedLeavesNoLog",
+     {"-studio_log", "first.log", "-studio_log", "nodir/run.log", "spec.ada"}, {},
+     "From spec.ada\nWritting p.ads\nChopped 1 files.\n",
+     "Warning: can't open log file \"nodir/run.log\", no log is written.\n", 0, {{"first.log", ""}}},
+    {"SecondLogReplacesTheFirst", {"-studio_log", "first.log", "-studio_log", "second.log", "spec.ada"}, {},
+     "From spec.ada\nWritting p.ads\nChopped 1 files.\n", "", 0,
+     {{"first.log", ""}, {"second.log", "ADA p.ads\n"}}},
     {"FrenchRun", {"spec.ada", "outdir"}, french,
      "From spec.ada\nÉcriture de outdir/p.ads\n1 fichiers découpés.\n", "", 0},
     {"KovardirUnset", {"-v"}, {{"KOVARDIR", std::nullopt}}, "",
