@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <unordered_set>
 
 #include "analysis/ac_tree.h"
 #include "chop/copy_reader.h"
 #include "chop/file_io.h"
 #include "chop/interrupt_cleanup.h"
+#include "chop/later_sources.h"
 #include "chop/source_copy.h"
 #include "chop/unit_file.h"
 #include "driver/ac_mem.h"
@@ -32,7 +34,9 @@ struct ChopState {
   char* unit_path;       // its path, from ac_alloc, or null
   bool unit_is_source;   // the open unit file is the source itself
   bool source_replaced;  // some unit file of this chop was the source itself
+  bool source_rewritten;  // and was written again: the copy holds text found nowhere else
   QByteArray kept_notice;  // once source_replaced: where the original text is kept
+  std::unordered_set<uint64_t> written;  // with -w: the unit files written, by identity
 };
 
 // The chop in progress, between the making of its copy and its end.
@@ -165,6 +169,11 @@ void copy_remaining_text(ChopState& chop) {
   check_copy_read(chop, 0);
 }
 
+// A unit file's identity, from its device and inode.
+uint64_t file_identity(const struct stat& status) {
+  return static_cast<uint64_t>(status.st_ino) ^ (static_cast<uint64_t>(status.st_dev) << 40);
+}
+
 // Refuses to replace the file at `path` (taking ownership of the string).
 [[noreturn]] void refuse_overwrite(char* path) {
   const QString message =
@@ -174,27 +183,67 @@ void copy_remaining_text(ChopState& chop) {
   fail(5, message);
 }
 
+// Ends the chop because the unit file at `path` (taking ownership of the
+// string) cannot be opened, or is no regular file.
+[[noreturn]] void refuse_unit_file(char* path) {
+  const QString message =
+      translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n", "%1 is a file name")
+          .arg(local_text(path));
+  ac_free(path);
+  fail(7, message);
+}
+
+// Ends the chop before the unit file at `path` (taking ownership of the
+// string) replaces `source`, a source of this run not yet chopped, whose
+// text would otherwise be gone before it is read.
+[[noreturn]] void refuse_later_source(char* path, const char* source) {
+  const QString message = translate("Error",
+                                    "Error: the unit file \"%1\" would replace \"%2\", a source still to be "
+                                    "chopped; nothing is written there.\n",
+                                    "%1 and %2 are file names")
+                              .arg(local_text(path), local_text(source));
+  ac_free(path);
+  fail(7, message);
+}
+
+// Notes a unit file that this chop writes a second time; the earlier text
+// is replaced, and if the file is the source, the copy keeps the only text
+// of the earlier unit.
+void note_rewritten_unit_file(ChopState& chop, const char* path) {
+  print_message(stderr, translate("Error", "Warning: the unit file \"%1\" is written twice, the later unit replaces "
+                                           "the earlier one.\n",
+                                  "%1 is a file name")
+                            .arg(local_text(path)));
+  if (chop.unit_is_source) chop.source_rewritten = true;
+}
+
 // Creates the unit file at `path` (taking ownership of the string) and makes
-// it the open unit file, under the overwrite rule.
+// it the open unit file, under the overwrite rule. Whatever is at the path
+// is checked on the opened file itself before any byte of it changes.
 void open_unit_file(ChopState& chop, char* path) {
   if (no_overwrite && unit_file_exists(path)) refuse_overwrite(path);
   interrupt_defer();
-  const int fd = unit_file_create(path, no_overwrite);
+  const int fd = unit_file_open(path, no_overwrite);
   if (fd < 0) {
     interrupt_resume();
     // Something appeared at the path after the check: still not ours to replace.
     if (no_overwrite && errno == EEXIST) refuse_overwrite(path);
-    const QString message = translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n",
-                                      "%1 is a file name")
-                                .arg(local_text(path));
-    ac_free(path);
-    fail(7, message);
+    refuse_unit_file(path);
+  }
+  struct stat status;
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    close(fd);
+    interrupt_resume();
+    refuse_unit_file(path);
+  }
+  if (const char* source = later_source_at(status.st_dev, status.st_ino)) {
+    close(fd);
+    interrupt_resume();
+    refuse_later_source(path, source);
   }
   chop.unit_fd = fd;
   chop.unit_path = path;
-  struct stat status;
-  chop.unit_is_source = fstat(fd, &status) == 0 && status.st_dev == chop.copy.source_device &&
-                        status.st_ino == chop.copy.source_inode;
+  chop.unit_is_source = status.st_dev == chop.copy.source_device && status.st_ino == chop.copy.source_inode;
   if (!chop.unit_is_source) {
     interrupt_track_unit(chop.unit_path);
   } else if (!chop.source_replaced) {
@@ -203,6 +252,8 @@ void open_unit_file(ChopState& chop, char* path) {
     interrupt_keep_copy(chop.kept_notice.constData(), static_cast<std::size_t>(chop.kept_notice.size()));
   }
   interrupt_resume();
+  if (!no_overwrite && !chop.written.insert(file_identity(status)).second) note_rewritten_unit_file(chop, path);
+  if (status.st_size != 0 && ftruncate(fd, 0) != 0) fail(7, write_error(path));
 }
 
 // Tells the user about the unit file just created.
@@ -250,6 +301,12 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   set_exit_cleanup(nullptr);
   active_chop = nullptr;
   copy_reader_close(chop.reader);
+  if (chop.source_rewritten) {
+    // A later unit replaced the source's first unit file: the copy holds that text.
+    interrupt_forget_all();
+    print_message(stderr, kept_copy_message(chop));
+    return count;
+  }
   // The unit files are complete: the copy is no longer the only full text.
   interrupt_keep_copy(nullptr, 0);
   remove_temporary_copy(chop.copy);

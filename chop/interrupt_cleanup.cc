@@ -49,6 +49,11 @@ void install_interrupt_cleanup() {
   static bool installed = false;
   if (installed) return;
   installed = true;
+  // A write past a file-size limit then fails with EFBIG and ends the chop
+  // through its error path, with a message and no half-written file left,
+  // instead of killing the process on the spot.
+  struct sigaction file_size = {};
+  if (sigaction(SIGXFSZ, nullptr, &file_size) == 0 && file_size.sa_handler == SIG_DFL) signal(SIGXFSZ, SIG_IGN);
   for (const int signal_number : handled_signals) {
     struct sigaction current = {};
     if (sigaction(signal_number, nullptr, &current) != 0 || current.sa_handler != SIG_DFL) continue;

@@ -13,7 +13,9 @@
 
 // Installs the handler for SIGHUP, SIGINT, SIGPIPE and SIGTERM, each only
 // where it still has its default action: a signal the caller ignores stays
-// ignored, and a test or fuzzer keeps its own handlers. Once per process.
+// ignored, and a test or fuzzer keeps its own handlers. Where SIGXFSZ has
+// its default action, ignores it, so that a file-size limit makes writes
+// fail rather than end the process. Once per process.
 void install_interrupt_cleanup();
 
 // The temporary copy at `name` (a path that stays valid until forgotten) is

@@ -2,7 +2,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include "analysis/ac_tree.h"
@@ -18,7 +20,20 @@ bool unit_file_exists(const char* path) {
   return lstat(path, &status) == 0;
 }
 
-int unit_file_create(const char* path, bool exclusive) {
-  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (exclusive ? O_EXCL : O_TRUNC);
+int unit_file_open(const char* path, bool exclusive) {
+  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+  if (exclusive) return open(path, flags | O_EXCL, 0666);
+  struct stat status;
+  if (lstat(path, &status) == 0) {
+    if (S_ISLNK(status.st_mode)) {
+      if (unlink(path) != 0) return -1;
+      return open(path, flags | O_EXCL, 0666);
+    }
+    // Opening some devices acts on them (a tape rewinds): not even opened.
+    if (!S_ISREG(status.st_mode)) {
+      errno = EEXIST;
+      return -1;
+    }
+  }
   return open(path, flags, 0666);
 }

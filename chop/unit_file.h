@@ -11,10 +11,16 @@ char* unit_file_path(const char* directory, const char* file_name);
 // whose target is missing included.
 bool unit_file_exists(const char* path);
 
-// Creates the unit file at `path` for writing and returns its descriptor,
-// or -1 with errno set. With `exclusive`, fails with EEXIST when anything
-// already exists there, so nothing can appear and be replaced between a
-// check and the creation; otherwise an existing file is emptied and reused.
-int unit_file_create(const char* path, bool exclusive);
+// Opens the unit file at `path` for writing, creating it when absent, and
+// returns its descriptor, or -1 with errno set. It never follows a symbolic
+// link and never waits for a reader: a link or pipe at the path must not
+// send a unit's text elsewhere or hold the run. With `exclusive`, fails
+// with EEXIST when anything already exists there, so nothing can appear and
+// be replaced between a check and the creation. Otherwise a link at the
+// path is removed and a new file takes its place, its target untouched;
+// anything else but a regular file there (a pipe, socket, device or
+// directory) fails with EEXIST, untouched; an existing regular file is
+// opened as it is, for the caller to check and then empty.
+int unit_file_open(const char* path, bool exclusive);
 
 #endif

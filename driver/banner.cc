@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "driver/messages.h"
-#include "driver/process_exit.h"
+#include "driver/standard_streams.h"
 
 namespace {
 
@@ -36,5 +36,5 @@ void print_version() {
   print_message(stdout, translate("Version", "   Date : %1 %2\n", "%1 is an ISO date string, %2 an ISO hour")
                             .arg(date.toString(Qt::ISODate), time.toString(Qt::ISODate)));
   print_message(stdout, translate("Version", "     OS : %1\n", "%1 is an operating system name").arg(system_name));
-  end_process(0);
+  end_after_standard_output(0);
 }

@@ -13,5 +13,5 @@ int main(int argc, char** argv) {
   setup_translations();
   read_naming_environment("MIRELCHOP");
   const std::vector<const char*> sources = parse_command_line(argc, argv);
-  return run_sources(sources);
+  end_after_standard_output(run_sources(sources));
 }

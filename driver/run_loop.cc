@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstdio>
 
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
 #include "analysis/scanner.h"
 #include "chop/chopper.h"
+#include "chop/later_sources.h"
 #include "driver/messages.h"
 #include "driver/run_settings.h"
 
@@ -35,7 +37,11 @@ FILE* open_source(const char* path) {
 
 int run_sources(const std::vector<const char*>& sources) {
   long long run_total = 0;
-  for (const char* source : sources) {
+  // Only a run that may replace files can replace a source before it is read.
+  if (!no_overwrite) later_sources_record(sources);
+  for (std::size_t index = 0; index < sources.size(); ++index) {
+    const char* source = sources[index];
+    later_sources_reach(index);
     current_source_name = source;
     FILE* stream = open_source(source);
     if (stream == nullptr) {

@@ -206,7 +206,7 @@ TEST_F(ChopperTest, OverwriteRule) {
   struct OverwriteCase {
     const char* what;
     bool overwrite;                      // -w
-    const char* in_the_way;              // what is at a.ads first: "file", "link", "directory" or ""
+    const char* in_the_way;              // what is at a.ads first: "file", "link", "pipe", "directory" or ""
     std::vector<UnitSpec> units;
     int status;
     std::string out;
@@ -220,11 +220,16 @@ TEST_F(ChopperTest, OverwriteRule) {
   const OverwriteCase cases[] = {
       {"same file name twice without -w", false, "", twice, 5, announcements("source.ada", {"a.ads"}), exists,
        "package A is end A;\n"},
-      {"same file name twice with -w", true, "", twice, -1, announcements("source.ada", {"a.ads", "a.ads"}), "",
+      {"same file name twice with -w", true, "", twice, -1, announcements("source.ada", {"a.ads", "a.ads"}),
+       "Warning: the unit file \"a.ads\" is written twice, the later unit replaces the earlier one.\n",
        "-- second\npackage A is end A;\n"},
       {"existing file without -w", false, "file", once, 5, "From source.ada\n", exists, "old text\n"},
       {"existing file with -w", true, "file", once, -1, announcements("source.ada", {"a.ads"}), "", source},
       {"dangling link without -w", false, "link", once, 5, "From source.ada\n", exists, std::nullopt},
+      // The link itself is replaced; nothing is written where it points.
+      {"dangling link with -w", true, "link", once, -1, announcements("source.ada", {"a.ads"}), "", source},
+      {"named pipe with -w", true, "pipe", once, 7, "From source.ada\n",
+       "Error : Can't open \"a.ads\" for writting, cannot continue.\n", std::nullopt},
       {"directory without -w", false, "directory", once, 5, "From source.ada\n", exists, std::nullopt},
       {"directory with -w", true, "directory", once, 7, "From source.ada\n",
        "Error : Can't open \"a.ads\" for writting, cannot continue.\n", std::nullopt},
@@ -238,6 +243,7 @@ TEST_F(ChopperTest, OverwriteRule) {
     if (in_the_way == "file") write_file("a.ads", "old text\n");
     if (in_the_way == "link") ASSERT_EQ(symlink("missing.ads", "a.ads"), 0);
     if (in_the_way == "directory") ASSERT_EQ(mkdir("a.ads", 0777), 0);
+    if (in_the_way == "pipe") ASSERT_EQ(mkfifo("a.ads", 0666), 0);
     no_overwrite = !c.overwrite;
     const ChopOutcome outcome = run_chop("source.ada", build_units(c.units));
     EXPECT_EQ(outcome.status, c.status);
@@ -245,10 +251,13 @@ TEST_F(ChopperTest, OverwriteRule) {
     EXPECT_EQ(outcome.out, c.out);
     EXPECT_EQ(outcome.err, c.err);
     if (c.a_ads) EXPECT_EQ(read_file("a.ads"), c.a_ads);
-    if (in_the_way == "link") {
+    if (in_the_way == "link" || in_the_way == "pipe") {
       struct stat status;
       EXPECT_EQ(lstat("a.ads", &status), 0);
-      EXPECT_TRUE(S_ISLNK(status.st_mode));
+      if (in_the_way == "pipe")
+        EXPECT_TRUE(S_ISFIFO(status.st_mode));
+      else
+        EXPECT_EQ(S_ISLNK(status.st_mode), !c.overwrite);
       EXPECT_FALSE(read_file("missing.ads")) << "the link was written through";
     }
     EXPECT_EQ(read_file("source.ada"), source);
@@ -285,6 +294,26 @@ TEST_F(ChopperTest, UnitFileThatIsTheSourceItself) {
   }
 }
 
+// Two units named like the source: the first replaces the source, the
+// second replaces the first. The first one's text then exists only in the
+// temporary copy, which is kept and named.
+TEST_F(ChopperTest, SourceReplacedTwiceKeepsItsCopy) {
+  const std::string source = "procedure P is begin null; end P;\n-- second\nprocedure P is begin P; end P;\n";
+  write_file("p.adb", source);
+  no_overwrite = false;
+  const ChopOutcome outcome = run_chop("p.adb", build_units({{"P", PROC, 1, 33}, {"P", PROC, 3, 30}}));
+  EXPECT_EQ(outcome.status, -1);
+  EXPECT_EQ(outcome.count, 2);
+  EXPECT_EQ(outcome.out, announcements("p.adb", {"p.adb", "p.adb"}));
+  const std::vector<std::string> copies = temporary_copies(".");
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(outcome.err,
+            "Warning: the unit file \"p.adb\" is written twice, the later unit replaces the earlier one.\n"
+            "Error: the original text of \"p.adb\" is kept in \"" + copies[0] + "\".\n");
+  EXPECT_EQ(read_file(copies[0]), source);
+  EXPECT_EQ(read_file("p.adb"), "-- second\nprocedure P is begin P; end P;\n");
+}
+
 TEST_F(ChopperTest, UnitWithoutEndPositionEndsTheRunAndLeavesNoPartialFile) {
   for (const UnitSpec broken : {UnitSpec{"B", SPEC, 0, 0}, UnitSpec{"B", SPEC, 4, 0}}) {
     SCOPED_TRACE(broken.end_line);
@@ -299,34 +328,56 @@ TEST_F(ChopperTest, UnitWithoutEndPositionEndsTheRunAndLeavesNoPartialFile) {
   }
 }
 
+// Mounts on `dir`, in a private mount namespace, a tmpfs with room for the
+// data of `pages` files of a page or less each; the reason why not, or ""
+// when done. A file that does not fit is created and then fails to write.
+std::string mount_pages(const char* dir, int pages) {
+  if (unshare(CLONE_NEWNS) != 0) return "cannot make a mount namespace";
+  if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return "cannot make mounts private";
+  const std::string size = "size=" + std::to_string(4 * pages) + "k";
+  if (mount("tmpfs", dir, "tmpfs", 0, size.c_str()) != 0) return "cannot mount a small tmpfs";
+  return "";
+}
+
 TEST_F(ChopperTest, WriteErrorOnAUnitFileRemovesItAndTheCopy) {
-  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no writable /dev/full on this machine";
   struct FullCase {
     const char* what;
     std::vector<UnitSpec> units;
-    const char* failing;          // the unit file that is a link to /dev/full
+    int fitting;                    // unit files that fit in the output directory
+    const char* failing;            // the unit file that does not
     std::vector<std::string> announced;
-    std::vector<std::string> left;  // the directory afterwards
+    std::vector<std::string> left;  // the output directory afterwards
   } cases[] = {
-      {"first unit", {{"A", SPEC, 2, 6}, {"B", SPEC, 4, 6}}, "a.ads", {"a.ads"}, {"source.ada"}},
-      {"middle unit", {{"A", SPEC, 2, 6}, {"B", SPEC, 4, 6}, {"C", SPEC, 5, 1}}, "b.ads", {"a.ads", "b.ads"},
-       {"a.ads", "source.ada"}},
-      {"last unit", {{"A", SPEC, 2, 6}, {"B", SPEC, 4, 6}}, "b.ads",
-       {"a.ads", "b.ads"}, {"a.ads", "source.ada"}},
+      {"first unit", {{"A", SPEC, 2, 6}, {"B", SPEC, 4, 6}}, 0, "out/a.ads", {"out/a.ads"}, {"filler"}},
+      {"middle unit", {{"A", SPEC, 2, 6}, {"B", SPEC, 4, 6}, {"C", SPEC, 5, 1}}, 1, "out/b.ads",
+       {"out/a.ads", "out/b.ads"}, {"a.ads", "filler"}},
+      {"last unit", {{"A", SPEC, 2, 6}, {"B", SPEC, 4, 6}}, 1, "out/b.ads", {"out/a.ads", "out/b.ads"},
+       {"a.ads", "filler"}},
   };
   int row = 0;
   for (const FullCase& c : cases) {
     SCOPED_TRACE(c.what);
     enter("row" + std::to_string(row++));
     write_file("source.ada", "package A is\nend A;\npackage B is\nend B;\nX;\n-- after\n");
-    ASSERT_EQ(symlink("/dev/full", c.failing), 0);
-    no_overwrite = false;
-    const ChopOutcome outcome = run_chop("source.ada", build_units(c.units));
-    EXPECT_EQ(outcome.status, 7);
-    EXPECT_EQ(outcome.out, announcements("source.ada", c.announced));
-    EXPECT_EQ(outcome.err, std::string("Error : can't write \"") + c.failing + "\", cannot continue.\n");
-    EXPECT_EQ(list_dir("."), c.left);
-    if (c.left.size() > 1) EXPECT_EQ(read_file("a.ads"), "package A is\nend A;\n");
+    ASSERT_EQ(mkdir("out", 0777), 0);
+    const std::string report = run_in_child([&]() -> std::string {
+      // The filler takes the page that no unit file may have.
+      const std::string refused = mount_pages("out", c.fitting + 1);
+      if (!refused.empty()) return "skip: " + refused;
+      write_file("out/filler", "x");
+      no_overwrite = false;
+      output_directory = "out";
+      const ChopOutcome outcome = run_chop("source.ada", build_units(c.units));
+      std::string text = describe(outcome, ".") + "out:";
+      for (const std::string& name : list_dir("out")) text += " " + name;
+      if (c.fitting > 0 && read_file("out/a.ads") != "package A is\nend A;\n") text += " (a.ads damaged)";
+      return text;
+    });
+    if (report.rfind("skip: ", 0) == 0) GTEST_SKIP() << report.substr(6);
+    std::string expected = "status 7\nout:" + announcements("source.ada", c.announced) +
+                           "err:Error : can't write \"" + c.failing + "\", cannot continue.\nfiles: out source.ada\nout:";
+    for (const std::string& name : c.left) expected += " " + name;
+    EXPECT_EQ(report, expected);
   }
 }
 
@@ -337,7 +388,7 @@ TEST_F(ChopperTest, OnceTheSourceIsReplacedAnErrorKeepsItsCopy) {
   struct KeepCase {
     const char* what;
     std::vector<UnitSpec> units;
-    bool full_disk;  // b.ads is a link to /dev/full
+    bool full_disk;  // the working directory has room for the source and the copy only
     int status;
     std::string first_error;
     std::string a_ads;
@@ -350,20 +401,31 @@ TEST_F(ChopperTest, OnceTheSourceIsReplacedAnErrorKeepsItsCopy) {
   int row = 0;
   for (const KeepCase& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.full_disk && access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no writable /dev/full on this machine";
     enter("row" + std::to_string(row++));
-    write_file("a.ads", source);
-    if (c.full_disk) ASSERT_EQ(symlink("/dev/full", "b.ads"), 0);
-    no_overwrite = false;
-    const ChopOutcome outcome = run_chop("a.ads", build_units(c.units));
-    EXPECT_EQ(outcome.status, c.status);
-    const std::vector<std::string> copies = temporary_copies(".");
-    ASSERT_EQ(copies.size(), 1u);
-    EXPECT_EQ(outcome.err,
-              c.first_error + "Error: the original text of \"a.ads\" is kept in \"" + copies[0] + "\".\n");
-    EXPECT_EQ(read_file(copies[0]), source);
-    EXPECT_EQ(read_file("a.ads"), c.a_ads);
-    EXPECT_EQ(list_dir("."), (std::vector<std::string>{"a.ads", copies[0]}));
+    ASSERT_EQ(mkdir("work", 0777), 0);
+    const std::string report = run_in_child([&]() -> std::string {
+      if (c.full_disk) {
+        const std::string refused = mount_pages("work", 2);
+        if (!refused.empty()) return "skip: " + refused;
+      }
+      if (chdir("work") != 0) return "chdir failed";
+      write_file("a.ads", source);
+      no_overwrite = false;
+      const ChopOutcome outcome = run_chop("a.ads", build_units(c.units));
+      const std::vector<std::string> copies = temporary_copies(".");
+      if (copies.size() != 1) return describe(outcome, ".") + "not one copy";
+      std::string text = "status " + std::to_string(outcome.status) + "\nerr:" + outcome.err;
+      if (read_file(copies[0]) != source) text += "copy damaged\n";
+      text += "a.ads:" + read_file("a.ads").value_or("(missing)") + "files:";
+      for (const std::string& name : list_dir(".")) text += " " + (name == copies[0] ? "<copy>" : name);
+      const std::string notice = "Error: the original text of \"a.ads\" is kept in \"" + copies[0] + "\".\n";
+      const size_t at = text.find(notice);
+      if (at != std::string::npos) text.replace(at, notice.size(), "<kept notice>");
+      return text;
+    });
+    if (report.rfind("skip: ", 0) == 0) GTEST_SKIP() << report.substr(6);
+    EXPECT_EQ(report, "status " + std::to_string(c.status) + "\nerr:" + c.first_error + "<kept notice>a.ads:" +
+                          c.a_ads + "files: a.ads <copy>");
   }
 }
 

@@ -238,9 +238,10 @@ void become_nobody() {
 }
 
 // Sets a file-size limit of `bytes`; exceeding it is then a failing write,
-// not a signal.
-void limit_file_size(rlim_t bytes) {
-  signal(SIGXFSZ, SIG_IGN);
+// not a signal, whether the caller ignores SIGXFSZ or leaves it to the
+// program.
+void limit_file_size(rlim_t bytes, bool ignore_signal = true) {
+  if (ignore_signal) signal(SIGXFSZ, SIG_IGN);
   const rlimit limit = {bytes, bytes};
   if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(125);
 }
@@ -252,6 +253,13 @@ std::string random_bytes(size_t count, unsigned seed) {
   std::string bytes(count, '\0');
   for (char& byte : bytes) byte = static_cast<char>(engine() & 0xFF);
   return bytes;
+}
+
+// Makes /dev/full the standard output; ends with 125 where it cannot be written.
+void standard_output_to_full() {
+  const int fd = open("/dev/full", O_WRONLY);
+  if (fd < 0 || dup2(fd, STDOUT_FILENO) < 0) _exit(125);
+  close(fd);
 }
 
 // Prepares nothing but the usual two-unit source.
@@ -307,6 +315,69 @@ const FaultRow fault_rows[] = {
      "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n", "", 0,
      {"p.ads", "q.ads", "run.log", "two.ada"},
      {{"p.ads", {p_text}}, {"q.ads", {q_text}}, {"run.log", {"earlier\nADA p.ads\nADA q.ads\n"}}}},
+
+    {"LogPastTheFileSizeLimitWithTheSignalLeftAlone",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       write_file(dir + "/run.log", std::string(19988, 'x') + "\n");
+     },
+     {"-studio_log", "run.log", "two.ada"}, [] { limit_file_size(20000, false); },
+     "From two.ada\nWritting p.ads\nWritting q.ads\n", "Error : can't write \"run.log\", cannot continue.\n", 7,
+     {"p.ads", "q.ads", "run.log", "two.ada"},
+     {{"p.ads", {p_text}}, {"q.ads", {q_text}}, {"run.log", {std::string(19988, 'x') + "\nADA p.ads\n"}}}},
+    {"TemporaryCopyPastTheFileSizeLimitWithTheSignalLeftAlone",
+     [](const std::string& dir) { write_file(dir + "/big.ada", small_then_large(200000)); },
+     {"big.ada"}, [] { limit_file_size(100000, false); }, "From big.ada\n", "Error: writing temporary file.\n", 7,
+     {"big.ada"}, {}},
+
+    // What is already at a unit file's path, with -w: a later source, a
+    // link, a named pipe.
+    {"LaterSourceIsNotReplacedBeforeItIsRead",
+     [](const std::string& dir) {
+       write_file(dir + "/a.ada", "package B is end B;\n");
+       write_file(dir + "/b.ads", "package Z is end Z;\n");
+     },
+     {"-w", "a.ada", "b.ads"}, nullptr, "From a.ada\n",
+     "Error: the unit file \"b.ads\" would replace \"b.ads\", a source still to be chopped; nothing is written "
+     "there.\n",
+     7, {"a.ada", "b.ads"}, {{"b.ads", {"package Z is end Z;\n"}}}},
+    {"EarlierSourceMayBeReplaced",
+     [](const std::string& dir) {
+       write_file(dir + "/a.ada", "package B is end B;\n");
+       write_file(dir + "/b.ads", "package Z is end Z;\n");
+     },
+     {"-w", "b.ads", "a.ada"}, nullptr, "From b.ads\nWritting z.ads\nFrom a.ada\nWritting b.ads\nChopped 2 files.\n",
+     "", 0, {"a.ada", "b.ads", "z.ads"}, {{"b.ads", {"package B is end B;\n"}}, {"z.ads", {"package Z is end Z;\n"}}}},
+    {"LinkToAFileOutsideIsReplacedNotFollowed",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       std::filesystem::create_directories(dir + "/out");
+       std::filesystem::create_directories(dir + "/outside");
+       write_file(dir + "/outside/secret.txt", "secret\n");
+       std::filesystem::create_symlink("../outside/secret.txt", dir + "/out/p.ads");
+       std::filesystem::create_symlink("../outside/new.txt", dir + "/out/q.ads");
+     },
+     {"-w", "two.ada", "out"}, nullptr,
+     "From two.ada\nWritting out/p.ads\nWritting out/q.ads\nChopped 2 files.\n", "", 0,
+     {"out/p.ads", "out/q.ads", "outside/secret.txt", "two.ada"},
+     {{"out/p.ads", {p_text}}, {"out/q.ads", {q_text}}, {"outside/secret.txt", {"secret\n"}}}},
+    {"NamedPipeAtAUnitPath",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       if (mkfifo((dir + "/q.ads").c_str(), 0666) != 0) throw std::runtime_error("mkfifo");
+     },
+     {"-w", "two.ada"}, nullptr, "From two.ada\nWritting p.ads\n",
+     "Error : Can't open \"q.ads\" for writting, cannot continue.\n", 7, {"p.ads", "q.ads", "two.ada"},
+     {{"p.ads", {p_text}}}},
+
+    // Standard output that cannot be written: what a caller reads there
+    // would be lost.
+    {"ListingToAFullStandardOutput", two_units_only, {"-l", "two.ada"}, standard_output_to_full, "",
+     "Error: can't write to standard output, its text is incomplete.\n", 7, {"p.ads", "q.ads", "two.ada"},
+     {{"p.ads", {p_text}}, {"q.ads", {q_text}}}, "a writable /dev/full"},
+    {"VersionToAFullStandardOutput", two_units_only, {"-v"}, standard_output_to_full, "",
+     "Error: can't write to standard output, its text is incomplete.\n", 7, {"two.ada"}, {},
+     "a writable /dev/full"},
 
     // Memory running out.
     {"HugeTokenExhaustsMemory",

@@ -201,6 +201,26 @@ Optionen:
         <translation>Fehler: temporäre Datei kann nicht entfernt werden.
 </translation>
     </message>
+    <message>
+        <source>Error: the unit file &quot;%1&quot; would replace &quot;%2&quot;, a source still to be chopped; nothing is written there.
+</source>
+        <comment>%1 and %2 are file names</comment>
+        <translation>Fehler: die Unit-Datei &quot;%1&quot; würde &quot;%2&quot; ersetzen, eine noch zu zerlegende Quelle; dort wird nichts geschrieben.
+</translation>
+    </message>
+    <message>
+        <source>Warning: the unit file &quot;%1&quot; is written twice, the later unit replaces the earlier one.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Warnung: die Unit-Datei &quot;%1&quot; wird zweimal geschrieben, die spätere Unit ersetzt die frühere.
+</translation>
+    </message>
+    <message>
+        <source>Error: can&apos;t write to standard output, its text is incomplete.
+</source>
+        <translation>Fehler: die Standardausgabe kann nicht geschrieben werden, ihr Text ist unvollständig.
+</translation>
+    </message>
 </context>
 <context>
     <name>Fatal Error</name>

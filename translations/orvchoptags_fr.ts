@@ -136,6 +136,26 @@ Erreur fatale : impossible d&apos;allouer %1 octets
         <translation>Attention : impossible d&apos;ouvrir le fichier journal &quot;%1&quot;, aucun journal n&apos;est écrit.
 </translation>
     </message>
+    <message>
+        <source>Error: the unit file &quot;%1&quot; would replace &quot;%2&quot;, a source still to be chopped; nothing is written there.
+</source>
+        <comment>%1 and %2 are file names</comment>
+        <translation>Erreur : le fichier d&apos;unité &quot;%1&quot; remplacerait &quot;%2&quot;, une source encore à découper ; rien n&apos;y est écrit.
+</translation>
+    </message>
+    <message>
+        <source>Warning: the unit file &quot;%1&quot; is written twice, the later unit replaces the earlier one.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Avertissement : le fichier d&apos;unité &quot;%1&quot; est écrit deux fois, la dernière unité remplace la précédente.
+</translation>
+    </message>
+    <message>
+        <source>Error: can&apos;t write to standard output, its text is incomplete.
+</source>
+        <translation>Erreur : impossible d&apos;écrire sur la sortie standard, son texte est incomplet.
+</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
