@@ -174,36 +174,41 @@ uint64_t file_identity(const struct stat& status) {
   return static_cast<uint64_t>(status.st_ino) ^ (static_cast<uint64_t>(status.st_dev) << 40);
 }
 
+// Ends the chop with `status` and `message` about the unit file at `path`,
+// releasing the path, which the message has already used.
+[[noreturn]] void refuse_path(int status, const QString& message, char* path) {
+  ac_free(path);
+  fail(status, message);
+}
+
 // Refuses to replace the file at `path` (taking ownership of the string).
 [[noreturn]] void refuse_overwrite(char* path) {
-  const QString message =
-      translate("Error", "Error:\"%1\" already exist, use -w to overwrite.\n", "%1 is a file name")
-          .arg(local_text(path));
-  ac_free(path);
-  fail(5, message);
+  refuse_path(5,
+              translate("Error", "Error:\"%1\" already exist, use -w to overwrite.\n", "%1 is a file name")
+                  .arg(local_text(path)),
+              path);
 }
 
 // Ends the chop because the unit file at `path` (taking ownership of the
 // string) cannot be opened, or is no regular file.
 [[noreturn]] void refuse_unit_file(char* path) {
-  const QString message =
-      translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n", "%1 is a file name")
-          .arg(local_text(path));
-  ac_free(path);
-  fail(7, message);
+  refuse_path(7,
+              translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n", "%1 is a file name")
+                  .arg(local_text(path)),
+              path);
 }
 
 // Ends the chop before the unit file at `path` (taking ownership of the
 // string) replaces `source`, a source of this run not yet chopped, whose
 // text would otherwise be gone before it is read.
 [[noreturn]] void refuse_later_source(char* path, const char* source) {
-  const QString message = translate("Error",
-                                    "Error: the unit file \"%1\" would replace \"%2\", a source still to be "
-                                    "chopped; nothing is written there.\n",
-                                    "%1 and %2 are file names")
-                              .arg(local_text(path), local_text(source));
-  ac_free(path);
-  fail(7, message);
+  refuse_path(7,
+              translate("Error",
+                        "Error: the unit file \"%1\" would replace \"%2\", a source still to be chopped; nothing "
+                        "is written there.\n",
+                        "%1 and %2 are file names")
+                  .arg(local_text(path), local_text(source)),
+              path);
 }
 
 // Notes a unit file that this chop writes a second time; the earlier text
