@@ -92,6 +92,37 @@ void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
 void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
 
+#if !defined(__SANITIZE_ADDRESS__)
+// The C allocator's entry points, interposed for the whole process so that
+// a failed request made inside a library leaves its size behind. glibc's
+// own functions do the work.
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* block, std::size_t size);
+}
+
+namespace {
+std::size_t last_failed_size = 0;
+
+void* noted(void* block, std::size_t size) {
+  if (block == nullptr) last_failed_size = size;
+  return block;
+}
+}  // namespace
+
+extern "C" void* malloc(std::size_t size) noexcept { return noted(__libc_malloc(size), size); }
+extern "C" void* calloc(std::size_t count, std::size_t size) noexcept {
+  return noted(__libc_calloc(count, size), count * size);
+}
+extern "C" void* realloc(void* block, std::size_t size) noexcept { return noted(__libc_realloc(block, size), size); }
+
+std::size_t failed_request_size() { return last_failed_size; }
+#else
+// AddressSanitizer has interposed the allocator itself.
+std::size_t failed_request_size() { return 0; }
+#endif
+
 #if defined(__SANITIZE_ADDRESS__)
 // Under AddressSanitizer a failed request must still come back as null, so
 // that exhaustion takes the same path as in the plain build.

@@ -17,4 +17,9 @@ void ac_free(void* block);
 // Prints "cannot allocate `size` bytes" and ends the process with status 9.
 [[noreturn]] void memory_exhausted(std::size_t size);
 
+// The size of the last request for heap memory that failed, whoever made it
+// (Qt's own containers too, which report exhaustion by throwing
+// std::bad_alloc without a size); 0 when none failed or it is not known.
+std::size_t failed_request_size();
+
 #endif

@@ -607,4 +607,51 @@ TEST_F(ChopDirTest, CopyShorterThanTheParseEndsTheChop) {
   }
 }
 
+// Exhaustion at every address-space limit across start-up, in steps of a
+// page: below what the program needs to run, each run either never starts
+// (the dynamic loader, or a library's own initializer, refuses before the
+// program runs) or ends with the allocation message and status 9, leaving
+// no file behind; it never aborts in a library.
+TEST(StartUpExhaustionTest, EveryLimitGivesTheAllocationMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space; the plain build runs this sweep";
+#else
+  const ScratchDir scratch;
+  write_file(scratch.path + "/p.ada", p_text);
+  const std::string unit = scratch.path + "/p.ads";
+  // One run under a limit, in a directory that holds the source alone before it.
+  const auto run_within = [&](rlim_t kibibytes) {
+    unlink(unit.c_str());
+    return run_mirelchop({{"p.ada"}, {}, scratch.path, [kibibytes] {
+                            const rlimit limit = {kibibytes << 10, kibibytes << 10};
+                            setrlimit(RLIMIT_AS, &limit);
+                          }});
+  };
+  rlim_t low = 1024, high = 4u << 20;  // fails at low, runs at high, in KiB
+  ASSERT_EQ(run_within(high).status, 0);
+  while (high - low > 4) {
+    const rlim_t middle = (low + high) / 2;
+    (run_within(middle).status == 0 ? high : low) = middle;
+  }
+  const std::regex allocation_message("\nFatal Error: cannot allocate [0-9]+ bytes\n");
+  int exhausted = 0;
+  for (rlim_t limit = high > 4096 ? high - 4096 : 0; limit < high; limit += 4) {
+    const CliResult result = run_within(limit);
+    const std::vector<std::string> left = list_dir(scratch.path);
+    SCOPED_TRACE("limit " + std::to_string(limit) + " KiB: status " + std::to_string(result.status) + ", " +
+                 result.err.substr(0, 200));
+    if (result.status == 9) {
+      ++exhausted;
+      EXPECT_TRUE(std::regex_match(result.err, allocation_message));
+      EXPECT_EQ(left, std::vector<std::string>{"p.ada"});
+    } else if (result.status != 127) {  // 127: the dynamic loader could not map or link the libraries
+      EXPECT_EQ(result.status, 1);
+      EXPECT_NE(result.err.find("libgomp: Out of memory"), std::string::npos)
+          << "only a library's own initializer may refuse so";
+    }
+  }
+  EXPECT_GT(exhausted, 0) << "the sweep never reached the program itself";
+#endif
+}
+
 }  // namespace
