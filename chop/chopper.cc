@@ -211,6 +211,32 @@ uint64_t file_identity(const struct stat& status) {
               path);
 }
 
+// Ends the chop before the unit file at `path` (taking ownership of the
+// string) replaces `source`, a source of this run chopped earlier that one
+// of its own unit files replaced: it holds the only text of that unit.
+[[noreturn]] void refuse_replaced_source(char* path, const char* source) {
+  refuse_path(7,
+              translate("Error",
+                        "Error: the unit file \"%1\" would replace \"%2\", the only text of a unit chopped from "
+                        "it; nothing is written there.\n",
+                        "%1 and %2 are file names")
+                  .arg(local_text(path), local_text(source)),
+              path);
+}
+
+// Ends the chop when the file (`status`) at the unit file's `path` (taking
+// ownership of the string) holds source text found nowhere else, first
+// closing `fd` (when not -1) and resuming signals.
+void refuse_source_text(char* path, const struct stat& status, int fd) {
+  const char* later = later_source_at(status.st_dev, status.st_ino);
+  const char* replaced = replaced_source_at(status.st_dev, status.st_ino);
+  if (later == nullptr && replaced == nullptr) return;
+  if (fd >= 0) close(fd);
+  interrupt_resume();
+  if (later != nullptr) refuse_later_source(path, later);
+  refuse_replaced_source(path, replaced);
+}
+
 // Notes a unit file that this chop writes a second time; the earlier text
 // is replaced, and if the file is the source, the copy keeps the only text
 // of the earlier unit.
@@ -228,6 +254,10 @@ void note_rewritten_unit_file(ChopState& chop, const char* path) {
 void open_unit_file(ChopState& chop, char* path) {
   if (no_overwrite && unit_file_exists(path)) refuse_overwrite(path);
   interrupt_defer();
+  // A file of several names is replaced rather than rewritten, so checked
+  // before it goes.
+  struct stat before;
+  if (!no_overwrite && lstat(path, &before) == 0 && S_ISREG(before.st_mode)) refuse_source_text(path, before, -1);
   const int fd = unit_file_open(path, no_overwrite);
   if (fd < 0) {
     interrupt_resume();
@@ -241,11 +271,7 @@ void open_unit_file(ChopState& chop, char* path) {
     interrupt_resume();
     refuse_unit_file(path);
   }
-  if (const char* source = later_source_at(status.st_dev, status.st_ino)) {
-    close(fd);
-    interrupt_resume();
-    refuse_later_source(path, source);
-  }
+  refuse_source_text(path, status, fd);
   chop.unit_fd = fd;
   chop.unit_path = path;
   chop.unit_is_source = status.st_dev == chop.copy.source_device && status.st_ino == chop.copy.source_inode;
@@ -306,6 +332,8 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   set_exit_cleanup(nullptr);
   active_chop = nullptr;
   copy_reader_close(chop.reader);
+  // The source file now holds one of its units, found nowhere else once the copy goes.
+  if (chop.source_replaced) later_sources_mark_replaced(chop.copy.source_device, chop.copy.source_inode);
   if (chop.source_rewritten) {
     // A later unit replaced the source's first unit file: the copy holds that text.
     interrupt_forget_all();

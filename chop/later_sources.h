@@ -6,9 +6,10 @@
 #include <cstddef>
 #include <vector>
 
-// The sources of the run that are still to be chopped, known by device and
-// inode: a unit file must never replace one of them before it is read,
-// whatever path leads to it.
+// The sources of the run whose file a unit file must not replace, known by
+// device and inode whatever path leads to them: those still to be chopped,
+// whose text would be gone before it is read, and those chopped whose own
+// unit file replaced them, now the only text of that unit.
 
 // Records the files that `sources` (the run's source words, in order) name
 // now; a word that names nothing counts for nothing.
@@ -21,5 +22,13 @@ void later_sources_reach(std::size_t index);
 // The word of a source still to be chopped that is the file (`device`,
 // `inode`), or null.
 const char* later_source_at(dev_t device, ino_t inode);
+
+// The recorded source that is the file (`device`, `inode`) is chopped, and
+// one of its own unit files replaced it.
+void later_sources_mark_replaced(dev_t device, ino_t inode);
+
+// The word of a chopped source marked replaced that is the file (`device`,
+// `inode`), or null.
+const char* replaced_source_at(dev_t device, ino_t inode);
 
 #endif

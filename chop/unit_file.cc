@@ -25,7 +25,9 @@ int unit_file_open(const char* path, bool exclusive) {
   if (exclusive) return open(path, flags | O_EXCL, 0666);
   struct stat status;
   if (lstat(path, &status) == 0) {
-    if (S_ISLNK(status.st_mode)) {
+    // A link, or a file with other names, perhaps outside the output
+    // directory: written through, it would change what they show.
+    if (S_ISLNK(status.st_mode) || (S_ISREG(status.st_mode) && status.st_nlink > 1)) {
       if (unlink(path) != 0) return -1;
       return open(path, flags | O_EXCL, 0666);
     }

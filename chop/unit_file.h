@@ -16,8 +16,9 @@ bool unit_file_exists(const char* path);
 // link and never waits for a reader: a link or pipe at the path must not
 // send a unit's text elsewhere or hold the run. With `exclusive`, fails
 // with EEXIST when anything already exists there, so nothing can appear and
-// be replaced between a check and the creation. Otherwise a link at the
-// path is removed and a new file takes its place, its target untouched;
+// be replaced between a check and the creation. Otherwise a symbolic link,
+// or a regular file with other (hard-linked) names, at the path is removed
+// and a new file takes its place, its target and other names untouched;
 // anything else but a regular file there (a pipe, socket, device or
 // directory) fails with EEXIST, untouched; an existing regular file is
 // opened as it is, for the caller to check and then empty.

@@ -92,7 +92,19 @@ void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
 void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
 
-#if !defined(__SANITIZE_ADDRESS__)
+// GCC marks an AddressSanitizer build with __SANITIZE_ADDRESS__; clang (the
+// fuzz build) may only answer __has_feature. The sanitizer's own allocator
+// must not be interposed again: it fails before main.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ALLOCATOR_OWNED_BY_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define ALLOCATOR_OWNED_BY_SANITIZER
+#endif
+
+#if !defined(ALLOCATOR_OWNED_BY_SANITIZER)
 // The C allocator's entry points, interposed for the whole process so that
 // a failed request made inside a library leaves its size behind. glibc's
 // own functions do the work.

@@ -348,6 +348,39 @@ const FaultRow fault_rows[] = {
      },
      {"-w", "b.ads", "a.ada"}, nullptr, "From b.ads\nWritting z.ads\nFrom a.ada\nWritting b.ads\nChopped 2 files.\n",
      "", 0, {"a.ada", "b.ads", "z.ads"}, {{"b.ads", {"package B is end B;\n"}}, {"z.ads", {"package Z is end Z;\n"}}}},
+    {"EarlierSourceHoldingItsOwnUnitIsNotReplaced",
+     [](const std::string& dir) {
+       write_file(dir + "/p.ads", "package P is X : Integer := 1; end P;\n" + q_text);
+       write_file(dir + "/a.ada", "package P is Y : Integer := 2; end P;\n");
+     },
+     {"-w", "p.ads", "a.ada"}, nullptr, "From p.ads\nWritting p.ads\nWritting q.ads\nFrom a.ada\n",
+     "Error: the unit file \"p.ads\" would replace \"p.ads\", the only text of a unit chopped from it; nothing is "
+     "written there.\n",
+     7, {"a.ada", "p.ads", "q.ads"},
+     {{"p.ads", {"package P is X : Integer := 1; end P;\n"}}, {"q.ads", {q_text}},
+      {"a.ada", {"package P is Y : Integer := 2; end P;\n"}}}},
+    {"HardLinkedLaterSourceIsNotReplaced",
+     [](const std::string& dir) {
+       write_file(dir + "/a.ada", "package B is end B;\n");
+       write_file(dir + "/b.ads", "package Z is end Z;\n");
+       std::filesystem::create_hard_link(dir + "/b.ads", dir + "/other.txt");
+     },
+     {"-w", "a.ada", "b.ads"}, nullptr, "From a.ada\n",
+     "Error: the unit file \"b.ads\" would replace \"b.ads\", a source still to be chopped; nothing is written "
+     "there.\n",
+     7, {"a.ada", "b.ads", "other.txt"}, {{"b.ads", {"package Z is end Z;\n"}}, {"other.txt", {"package Z is end Z;\n"}}}},
+    {"HardLinkToAFileOutsideIsReplacedNotWrittenThrough",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       std::filesystem::create_directories(dir + "/out");
+       std::filesystem::create_directories(dir + "/outside");
+       write_file(dir + "/outside/secret.txt", "secret\n");
+       std::filesystem::create_hard_link(dir + "/outside/secret.txt", dir + "/out/p.ads");
+     },
+     {"-w", "two.ada", "out"}, nullptr,
+     "From two.ada\nWritting out/p.ads\nWritting out/q.ads\nChopped 2 files.\n", "", 0,
+     {"out/p.ads", "out/q.ads", "outside/secret.txt", "two.ada"},
+     {{"out/p.ads", {p_text}}, {"out/q.ads", {q_text}}, {"outside/secret.txt", {"secret\n"}}}},
     {"LinkToAFileOutsideIsReplacedNotFollowed",
      [](const std::string& dir) {
        two_units_only(dir);

@@ -209,6 +209,13 @@ Optionen:
 </translation>
     </message>
     <message>
+        <source>Error: the unit file &quot;%1&quot; would replace &quot;%2&quot;, the only text of a unit chopped from it; nothing is written there.
+</source>
+        <comment>%1 and %2 are file names</comment>
+        <translation>Fehler: die Unit-Datei &quot;%1&quot; würde &quot;%2&quot; ersetzen, den einzigen Text einer daraus zerlegten Unit; dort wird nichts geschrieben.
+</translation>
+    </message>
+    <message>
         <source>Warning: the unit file &quot;%1&quot; is written twice, the later unit replaces the earlier one.
 </source>
         <comment>%1 is a file name</comment>

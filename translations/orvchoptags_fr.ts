@@ -144,6 +144,13 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </translation>
     </message>
     <message>
+        <source>Error: the unit file &quot;%1&quot; would replace &quot;%2&quot;, the only text of a unit chopped from it; nothing is written there.
+</source>
+        <comment>%1 and %2 are file names</comment>
+        <translation>Erreur : le fichier d&apos;unité &quot;%1&quot; remplacerait &quot;%2&quot;, seul texte d&apos;une unité découpée de celui-ci ; rien n&apos;y est écrit.
+</translation>
+    </message>
+    <message>
         <source>Warning: the unit file &quot;%1&quot; is written twice, the later unit replaces the earlier one.
 </source>
         <comment>%1 is a file name</comment>
