@@ -19,6 +19,11 @@ namespace {
 // The with clause's names being gathered, not yet handed to with_clause_add.
 NameItem* with_names_in_progress = nullptr;
 
+// The link at the end of pending_context, so that adding a with clause does
+// not walk the clauses before it. Only meaningful while pending_context is
+// not null; whoever takes the list leaves it null.
+NameItem** pending_tail = &pending_context;
+
 // The unit made for the library item of the compilation unit being parsed,
 // or null: its trailing pragmas move its end.
 Unit* library_item_unit = nullptr;
@@ -124,9 +129,9 @@ void with_clause_add(NameItem* names_reversed) {
     names = names_reversed;
     names_reversed = next;
   }
-  NameItem** tail = &pending_context;
-  while (*tail != nullptr) tail = &(*tail)->next;
-  *tail = names;
+  if (pending_context == nullptr) pending_tail = &pending_context;
+  *pending_tail = names;
+  while (*pending_tail != nullptr) pending_tail = &(*pending_tail)->next;
 }
 
 void subunit_begin(const char* parent) {

@@ -10,6 +10,13 @@ namespace {
 // release to the next, holds the strings of most units.
 BlockStore store = {};
 
+// The last name parse_string_concat built, with room to grow in place: a
+// dotted name is built one part at a time, and copying it whole for each
+// part would cost the square of its length.
+char* growing = nullptr;
+std::size_t growing_length = 0;
+std::size_t growing_capacity = 0;
+
 }  // namespace
 
 char* parse_string_new(const char* bytes, std::size_t length) {
@@ -26,15 +33,36 @@ char* parse_string_copy(const char* text) { return parse_string_new(text, std::s
 
 char* parse_string_concat(const char* a, const char* b, const char* c) {
   if (a == nullptr || c == nullptr) return nullptr;
-  const std::size_t la = std::strlen(a), lb = std::strlen(b), lc = std::strlen(c);
-  char* text = block_store_take(store, la + lb + lc + 1);
+  const std::size_t lb = std::strlen(b), lc = std::strlen(c);
+  // The name a grows into is its prefix's only holder: the parse actions
+  // copy every name they keep.
+  if (a == growing && growing_capacity - growing_length > lb + lc) {
+    std::memcpy(growing + growing_length, b, lb);
+    std::memcpy(growing + growing_length + lb, c, lc);
+    growing_length += lb + lc;
+    growing[growing_length] = '\0';
+    return growing;
+  }
+  const std::size_t la = a == growing ? growing_length : std::strlen(a);
+  const std::size_t length = la + lb + lc;
+  // Twice the room needed: a name that keeps growing is copied a number of
+  // times that grows with the logarithm of its length.
+  char* text = block_store_take(store, 2 * (length + 1));
   std::memcpy(text, a, la);
   std::memcpy(text + la, b, lb);
   std::memcpy(text + la + lb, c, lc);
-  text[la + lb + lc] = '\0';
+  text[length] = '\0';
+  growing = text;
+  growing_length = length;
+  growing_capacity = 2 * (length + 1);
   return text;
 }
 
 // A released string stays poisoned under AddressSanitizer until its bytes
 // are handed out again, so a name used after its unit's release is caught.
-void parse_strings_release() { block_store_release(store); }
+void parse_strings_release() {
+  block_store_release(store);
+  growing = nullptr;
+  growing_length = 0;
+  growing_capacity = 0;
+}

@@ -17,6 +17,7 @@
 #include "chop/source_copy.h"
 #include "chop/unit_file.h"
 #include "driver/ac_mem.h"
+#include "driver/byte_text.h"
 #include "driver/messages.h"
 #include "driver/process_exit.h"
 #include "driver/run_settings.h"
@@ -279,7 +280,7 @@ void open_unit_file(ChopState& chop, char* path) {
     interrupt_track_unit(chop.unit_path);
   } else if (!chop.source_replaced) {
     chop.source_replaced = true;
-    chop.kept_notice = kept_copy_message(chop).toLocal8Bit();
+    chop.kept_notice = bytes_from_text(kept_copy_message(chop));
     interrupt_keep_copy(chop.kept_notice.constData(), static_cast<std::size_t>(chop.kept_notice.size()));
   }
   interrupt_resume();

@@ -1,44 +1,35 @@
 #include "driver/messages.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "driver/ac_mem.h"
+#include "driver/byte_text.h"
+#include "driver/catalogue_install.h"
 #include "driver/process_exit.h"
-
-namespace {
-
-// Loads `base_name` + locale from `directory` into `translator` and installs
-// it when it loads. Translators live as long as the process.
-void install_catalogue(QTranslator& translator, const QString& base_name, const QString& directory) {
-  if (translator.load(base_name, directory, QString(), QString())) QCoreApplication::installTranslator(&translator);
-}
-
-}  // namespace
 
 void setup_translations() {
   const char* kovardir = std::getenv("KOVARDIR");
-  QString root = kovardir ? QString::fromLocal8Bit(kovardir) : QString();
-  if (root.isEmpty()) {
+  if (kovardir == nullptr || *kovardir == '\0') {
     std::fputs("Fatal Error: please setup KOVARDIR environment variable.\n", stderr);
     end_process(7);
   }
-  const QString separator = QDir::separator();
-  QFileInfo directory(root + separator + "lib" + separator + "locale");
-  if (!directory.isDir()) {
-    print_message_template(stderr, directory.filePath(), "Fatal Error: directory doesn't exist '%s'\n");
+  // The directory is the user's bytes, whatever their encoding.
+  const std::string directory = std::string(kovardir) + "/lib/locale";
+  struct stat status;
+  if (::stat(directory.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+    std::fprintf(stderr, "Fatal Error: directory doesn't exist '%s'\n", directory.c_str());
     end_process(7);
   }
   // Installed last, consulted first: the product catalogue wins over the tool's.
-  const QString locale = QLocale::system().name();
-  static QTranslator* const translators[2] = {new QTranslator, new QTranslator};
-  install_catalogue(*translators[0], "orvchoptags_" + locale, directory.filePath());
-  install_catalogue(*translators[1], "plovident_" + locale, directory.filePath());
+  const std::string locale = QLocale::system().name().toStdString();
+  install_checked_catalogue(directory, "orvchoptags_" + locale);
+  install_checked_catalogue(directory, "plovident_" + locale);
 }
 
 QString translate(const char* context, const char* source_text, const char* comment) {
@@ -51,12 +42,13 @@ QString local_text(const char* bytes) {
   // identifier) holds it several times over, in UTF-16 and in local bytes;
   // asking the guard for that much first turns a shortage into the
   // allocation message and status 9 rather than an abort.
-  ac_free(ac_alloc(8 * std::strlen(bytes)));
-  return QString::fromLocal8Bit(bytes);
+  const std::size_t size = std::strlen(bytes);
+  ac_free(ac_alloc(8 * size));
+  return text_from_bytes(bytes, size);
 }
 
 void print_message(FILE* channel, const QString& text) {
-  const QByteArray bytes = text.toLocal8Bit();
+  const QByteArray bytes = bytes_from_text(text);
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), channel);
 }
 
@@ -65,7 +57,7 @@ void print_message_template(FILE* channel, const QString& text, const char* tmpl
     print_message(channel, text);
     return;
   }
-  std::fprintf(channel, tmpl, text.toLocal8Bit().constData());
+  std::fprintf(channel, tmpl, bytes_from_text(text).constData());
 }
 
 void fail(int status, const QString& message) {

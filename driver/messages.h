@@ -5,7 +5,7 @@
 #include <cstdio>
 
 // Loads the two catalogues for the user's locale from $KOVARDIR/lib/locale
-// and installs them into the application object. Ends the process with
+// and installs those whose structure is sound into the application object. Ends the process with
 // status 7 when KOVARDIR is unset or empty or the directory is missing.
 void setup_translations();
 
@@ -14,10 +14,12 @@ void setup_translations();
 QString translate(const char* context, const char* source_text, const char* comment = nullptr);
 
 // Bytes from the command line, the environment or the file system, decoded
-// in the locale's encoding so that they print back as the same bytes.
+// as UTF-8 so that they print back as the same bytes, even those that are
+// not UTF-8.
 QString local_text(const char* bytes);
 
-// Writes `text` in the locale's 8-bit encoding to `channel`, literally.
+// Writes `text` as UTF-8 to `channel`, literally; file names in it from
+// local_text come out as the user's bytes.
 void print_message(FILE* channel, const QString& text);
 
 // Writes `tmpl` with its one %s replaced by the local bytes of `text`; without

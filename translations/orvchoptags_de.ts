@@ -88,6 +88,13 @@ Optionen:
 </translation>
     </message>
     <message>
+        <source>Warning: the message catalogue &quot;%1&quot; is damaged, it is not used.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Warnung: der Meldungskatalog &quot;%1&quot; ist beschädigt und wird nicht verwendet.
+</translation>
+    </message>
+    <message>
         <source>Error: missing parameter for option &quot;%1&quot;
 </source>
         <comment>%1 is an option</comment>

@@ -137,6 +137,13 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </translation>
     </message>
     <message>
+        <source>Warning: the message catalogue &quot;%1&quot; is damaged, it is not used.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Avertissement : le catalogue de messages &quot;%1&quot; est endommagé, il n&apos;est pas utilisé.
+</translation>
+    </message>
+    <message>
         <source>Error: the unit file &quot;%1&quot; would replace &quot;%2&quot;, a source still to be chopped; nothing is written there.
 </source>
         <comment>%1 and %2 are file names</comment>
