@@ -6,9 +6,9 @@
 
 #include <cstdio>
 
+#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
-#include "analysis/scanner.h"
 #include "driver/run_settings.h"
 
 int main(int argc, char** argv) {
@@ -22,9 +22,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   current_source_name = argv[1];
-  scanner_input = stream;
-  name_stack_reset();
-  scanner_reset();
+  analysis_begin(stream);
   const int status = parse_compilation();
   std::fclose(stream);
   units_free_all();

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/ada_grammar.hh"
 #include "analysis/parser.h"
@@ -19,9 +20,7 @@ namespace {
 // The scanner reading `text` from its start, as for a new source.
 FILE* scan_from(std::string& text) {
   FILE* stream = fmemopen(text.data(), text.size(), "r");
-  scanner_input = stream;
-  name_stack_reset();
-  scanner_reset();
+  analysis_begin(stream);
   return stream;
 }
 

@@ -7,9 +7,9 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
-#include "analysis/scanner.h"
 #include "chop/chopper.h"
 #include "chop/later_sources.h"
 #include "driver/messages.h"
@@ -49,9 +49,7 @@ int run_sources(const std::vector<const char*>& sources) {
                                 .arg(local_text(source)));
       return 7;
     }
-    scanner_input = stream;
-    name_stack_reset();
-    scanner_reset();
+    analysis_begin(stream);
     parse_compilation();
     std::fclose(stream);
     run_total += chop_file(source, units_first());

@@ -1,5 +1,6 @@
 #include "fuzz/analysis_reset.h"
 
+#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/ada_grammar.hh"
 #include "analysis/parser.h"
@@ -8,12 +9,6 @@
 #include "driver/ac_mem.h"
 #include "fuzz/exit_trap.h"
 #include "fuzz/fuzz_check.h"
-
-void analysis_begin(FILE* stream) {
-  scanner_input = stream;
-  name_stack_reset();
-  scanner_reset();
-}
 
 void analysis_abandon() {
   for (int token = next_token(); token > 0; token = next_token())

@@ -3,10 +3,6 @@
 
 #include <cstdio>
 
-// Points the scanner at `stream` and empties the analysis state the way the
-// run loop does before each source.
-void analysis_begin(FILE* stream);
-
 // Clears what an aborted parse of the current source left behind, so that
 // nothing leaks into the next input: the rest of the source still in the
 // scanner's buffer, the open name-stack entries, the units, the pending

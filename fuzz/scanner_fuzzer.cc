@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/analysis_begin.h"
 #include "analysis/ada_grammar.hh"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/ada_grammar.hh"
 #include "analysis/scanner.h"
@@ -18,9 +19,7 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
   std::fwrite(source.data(), 1, source.size(), stream);
   std::rewind(stream);
   current_source_name = name;
-  scanner_input = stream;
-  name_stack_reset();
-  scanner_reset();
+  analysis_begin(stream);
 
   ParseOutcome outcome;
   {

@@ -1,0 +1,11 @@
+#ifndef MIRELCHOP_ANALYSIS_ANALYSIS_BEGIN_H
+#define MIRELCHOP_ANALYSIS_ANALYSIS_BEGIN_H
+
+#include <cstdio>
+
+// Starts the analysis of one source read from `stream`: points the scanner at
+// it, empties the name stack and resets the scanner. The one place that
+// knows this sequence, so every caller of parse_compilation starts alike.
+void analysis_begin(FILE* stream);
+
+#endif
