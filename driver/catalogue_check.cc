@@ -115,8 +115,10 @@ bool catalogue_is_sound(const unsigned char* data, std::size_t size) {
   if (size < sizeof magic || std::memcmp(data, magic, sizeof magic) != 0) return false;
   Section contexts, hashes, messages;
   // Sections are read as the loader reads them: while more than five bytes
-  // remain, up to a zero tag or a zero length; a later section of a kind
-  // replaces an earlier one.
+  // remain, up to a zero tag or a zero length. Two sections of one kind are
+  // refused, so that whichever one the loader keeps is the one checked (the
+  // catalogue fuzzer found a crash with a second index and message pair).
+  bool seen[256] = {};
   std::size_t at = sizeof magic;
   while (size - at > 5) {
     const unsigned char tag = data[at];
@@ -124,6 +126,8 @@ bool catalogue_is_sound(const unsigned char* data, std::size_t size) {
     at += 5;
     if (tag == 0 || length == 0) break;
     if (size - at < length) return false;
+    if (seen[tag]) return false;
+    seen[tag] = true;
     const Section section{data + at, length};
     switch (tag) {
       case CONTEXTS:

@@ -102,6 +102,11 @@ const Damage damages[] = {
        ASSERT_EQ(b[at], 3);
        write32(b, at + 1, 0xfffffffe);
      }},
+    {"TwoMessageSections",
+     [](std::string& b) {
+       const size_t at = section(b, messages_tag) - 5;
+       b += b.substr(at, 5 + read32(b, at + 1));
+     }},
     {"DependsOnAnotherCatalogue",
      [](std::string& b) { b += std::string("\x96\x00\x00\x00\x04\x00\x00\x00\x00", 9); }},
 };
