@@ -3,7 +3,10 @@
 #include "analysis/ac_tree.h"
 #include "analysis/scanner.h"
 
-void analysis_begin(FILE* stream) {
+AdaRevision analysis_revision = ADA_95;
+
+void analysis_begin(FILE* stream, AdaRevision revision) {
+  analysis_revision = revision;
   scanner_input = stream;
   name_stack_reset();
   scanner_reset();

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   current_source_name = argv[1];
-  analysis_begin(stream);
+  analysis_begin(stream, ADA_95);
   const int status = parse_compilation();
   std::fclose(stream);
   units_free_all();

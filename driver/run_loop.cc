@@ -49,7 +49,7 @@ int run_sources(const std::vector<const char*>& sources) {
                                 .arg(local_text(source)));
       return 7;
     }
-    analysis_begin(stream);
+    analysis_begin(stream, ada_revision);
     parse_compilation();
     std::fclose(stream);
     run_total += chop_file(source, units_first());

@@ -19,7 +19,7 @@ void analysis_abandon() {
 }
 
 bool parse_source(FILE* stream) {
-  analysis_begin(stream);
+  analysis_begin(stream, ADA_95);
   try {
     fuzz_check(parse_compilation() == 0, "parse returned without accepting the source");
   } catch (const ProcessEnded& ended) {

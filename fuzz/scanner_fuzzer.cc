@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   FILE* stream = fmemopen(const_cast<uint8_t*>(data), size, "r");
   fuzz_check(stream != nullptr, "fmemopen");
-  analysis_begin(stream);
+  analysis_begin(stream, ADA_95);
   int32_t previous_line = 0;
   int32_t previous_column = 0;
   try {

@@ -19,7 +19,7 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
   std::fwrite(source.data(), 1, source.size(), stream);
   std::rewind(stream);
   current_source_name = name;
-  analysis_begin(stream);
+  analysis_begin(stream, ADA_95);
 
   ParseOutcome outcome;
   {
