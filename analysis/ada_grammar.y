@@ -37,14 +37,16 @@ static int yylex() {
   const int token = next_parse_token();
   yylval.line = token_value.line;
   yylval.column = token_value.column;
-  // token_has_text, spelled out where the compiler can fold it into this
-  // function: the parser defines the token numbers itself.
-  yylval.text = token == TOKEN_IDENTIFIER || token == TOKEN_STRING_LITERAL || token == TOKEN_CHARACTER_LITERAL
-                    ? token_value.text
-                    : nullptr;
+  yylval.text = token_has_text(token) ? token_value.text : nullptr;
   yylval.names = nullptr;
   return token;
 }
+
+/* The scanner returns the numbers of analysis/ada_tokens.def. */
+#define ADA_DELIMITER(NAME, number, spelling, since) static_assert(TOKEN_##NAME == (number), #NAME);
+#define ADA_WORD(spelling, NAME, number, since) static_assert(TOKEN_##NAME == (number), #NAME);
+#define ADA_OTHER(NAME, number) static_assert(TOKEN_##NAME == (number), #NAME);
+#include "analysis/ada_tokens.def"
 }
 
 %define api.value.type {SemanticValue}
@@ -152,6 +154,15 @@ static int yylex() {
 %token IDENTIFIER           337
 %token STRING_LITERAL       338
 %token NUMERIC_LITERAL      339
+/* Tokens of later revisions, which this grammar never receives. */
+%token AT_SIGN               64   /* @ */
+%token LEFT_BRACKET          91   /* [ */
+%token RIGHT_BRACKET         93   /* ] */
+%token INTERFACE            340
+%token OVERRIDING           341
+%token SYNCHRONIZED         342
+%token SOME                 343
+%token PARALLEL             344
 
 %start compilation
 
@@ -928,17 +939,11 @@ goto_statement
 
 subprogram_declaration
     : subprogram_specification SEMICOLON                         /* 315 */
-        {
-          unit_end(add_library_unit(SPEC, top_properties() | IS_DECLARATION), $2);
-          unit_leave();
-        }
+        { library_unit_close(SPEC, top_properties() | IS_DECLARATION, $2); }
     | subprogram_instantiation SEMICOLON                         /* 316 */
         { unit_end(units_last(), $2); }
     | subprogram_specification_is ABSTRACT SEMICOLON             /* 317 */
-        {
-          unit_end(add_library_unit(BODY, top_properties() | IS_ABSTRACT), $3);
-          unit_leave();
-        }
+        { library_unit_close(BODY, top_properties() | IS_ABSTRACT, $3); }
     ;
 
 subprogram_specification
@@ -992,10 +997,7 @@ subprogram_specification_is
 
 subprogram_body
     : subprogram_specification IS declarative_part block_body END designator_opt SEMICOLON /* 337 */
-        {
-          unit_end(add_library_unit(PROC, top_properties() | IS_BODY), $7);
-          unit_leave();
-        }
+        { library_unit_close(PROC, top_properties() | IS_BODY, $7); }
     ;
 
 procedure_call_statement
@@ -1022,7 +1024,7 @@ package_spec_start
 
 package_spec_end
     : %empty                                                     /* 342 */
-        { add_library_unit(SPEC, IS_DECLARATION | IS_PACKAGE); unit_leave(); }
+        { package_specification_close(); }
     ;
 
 package_specification
@@ -1046,10 +1048,7 @@ package_body_start
 
 package_body
     : PACKAGE BODY compound_name IS package_body_start declarative_part block_body_opt END compound_name_opt SEMICOLON /* 349 */
-        {
-          unit_end(add_library_unit(BODY, IS_BODY | IS_PACKAGE), $10);
-          unit_leave();
-        }
+        { library_unit_close(BODY, IS_BODY | IS_PACKAGE, $10); }
     ;
 
 block_body_opt
@@ -1084,35 +1083,13 @@ renaming_declaration
 
 unit_renaming_declaration
     : PACKAGE compound_name renames_part SEMICOLON               /* 362 */
-        {
-          unit_enter($2.text, 0);
-          Unit* unit = add_library_unit(SPEC, IS_DECLARATION | IS_RENAMING | IS_PACKAGE);
-          unit_end(unit, $4);
-          renaming_target_store(unit, $3.text);
-          unit_leave();
-        }
+        { library_renaming($2.text, IS_DECLARATION | IS_RENAMING | IS_PACKAGE, $3.text, $4); }
     | subprogram_specification renames_part SEMICOLON            /* 363 */
-        {
-          Unit* unit = add_library_unit(SPEC, top_properties() | IS_DECLARATION | IS_RENAMING);
-          unit_end(unit, $3);
-          renaming_target_store(unit, $2.text);
-          unit_leave();
-        }
+        { library_renaming(nullptr, top_properties() | IS_DECLARATION | IS_RENAMING, $2.text, $3); }
     | generic_formal_part PACKAGE compound_name renames_part SEMICOLON /* 364 */
-        {
-          unit_enter($3.text, 0);
-          Unit* unit = add_library_unit(SPEC, IS_GENERIC | IS_RENAMING | IS_PACKAGE);
-          unit_end(unit, $5);
-          renaming_target_store(unit, $4.text);
-          unit_leave();
-        }
+        { library_renaming($3.text, IS_GENERIC | IS_RENAMING | IS_PACKAGE, $4.text, $5); }
     | generic_formal_part subprogram_specification renames_part SEMICOLON /* 365 */
-        {
-          Unit* unit = add_library_unit(SPEC, top_properties() | IS_GENERIC | IS_DECLARATION | IS_RENAMING);
-          unit_end(unit, $4);
-          renaming_target_store(unit, $3.text);
-          unit_leave();
-        }
+        { library_renaming(nullptr, top_properties() | IS_GENERIC | IS_DECLARATION | IS_RENAMING, $3.text, $4); }
     ;
 
 renames_part
@@ -1153,10 +1130,7 @@ task_body_start
 
 task_body
     : TASK BODY direct_name IS task_body_start declarative_part block_body END designator_opt SEMICOLON /* 375 */
-        {
-          unit_end(add_library_unit(BODY, IS_BODY | IS_TASK), $10);
-          unit_leave();
-        }
+        { library_unit_close(BODY, IS_BODY | IS_TASK, $10); }
     ;
 
 protected_declaration
@@ -1213,10 +1187,7 @@ protected_body_start
 
 protected_body
     : PROTECTED BODY direct_name IS protected_body_start protected_operation_item_list END designator_opt SEMICOLON /* 394 */
-        {
-          unit_end(add_library_unit(BODY, IS_BODY | IS_PROTECTED), $9);
-          unit_leave();
-        }
+        { library_unit_close(BODY, IS_BODY | IS_PROTECTED, $9); }
     ;
 
 protected_operation_item_list
@@ -1410,10 +1381,7 @@ body_stub
     : TASK BODY direct_name IS SEPARATE SEMICOLON                /* 465 */
     | PACKAGE BODY compound_name IS SEPARATE SEMICOLON           /* 466 */
     | subprogram_specification IS SEPARATE SEMICOLON             /* 467 */
-        {
-          unit_end(add_library_unit(BODY, top_properties() | IS_BODY | IS_STUB), $4);
-          unit_leave();
-        }
+        { library_unit_close(BODY, top_properties() | IS_BODY | IS_STUB, $4); }
     | PROTECTED BODY direct_name IS SEPARATE SEMICOLON           /* 468 */
     ;
 
@@ -1460,10 +1428,7 @@ requeue_statement
 
 generic_declaration
     : generic_formal_part subprogram_specification SEMICOLON     /* 482 */
-        {
-          unit_end(add_library_unit(SPEC, top_properties() | IS_GENERIC | IS_DECLARATION), $3);
-          unit_leave();
-        }
+        { library_unit_close(SPEC, top_properties() | IS_GENERIC | IS_DECLARATION, $3); }
     | generic_formal_part package_specification SEMICOLON        /* 483 */
         { unit_end(units_last(), $3); }
     ;
@@ -1517,19 +1482,12 @@ formal_derived_type_definition
 
 subprogram_instantiation
     : subprogram_specification IS generic_instance_name          /* 513 */
-        {
-          add_library_unit(SPEC, top_properties() | IS_INSTANCE | IS_BODY);
-          unit_leave();
-        }
+        { subprogram_instantiation_add(); }
     ;
 
 package_instantiation
     : PACKAGE compound_name IS generic_instance_name             /* 514 */
-        {
-          unit_enter($2.text, 0);
-          add_library_unit(SPEC, IS_INSTANCE | IS_PACKAGE);
-          unit_leave();
-        }
+        { package_instantiation_add($2.text); }
     ;
 
 generic_instance_name

@@ -9,5 +9,5 @@ void analysis_begin(FILE* stream, AdaRevision revision) {
   analysis_revision = revision;
   scanner_input = stream;
   name_stack_reset();
-  scanner_reset();
+  scanner_reset(revision);
 }

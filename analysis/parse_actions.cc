@@ -93,6 +93,35 @@ void unit_end(Unit* unit, const SemanticValue& semicolon) {
   unit_set_end(unit, SourcePosition{semicolon.line, semicolon.column});
 }
 
+void library_unit_close(UnitKind kind, uint32_t properties, const SemanticValue& semicolon) {
+  unit_end(add_library_unit(kind, properties), semicolon);
+  unit_leave();
+}
+
+void library_renaming(const char* name, uint32_t properties, const char* target, const SemanticValue& semicolon) {
+  if (name != nullptr) unit_enter(name, 0);
+  Unit* unit = add_library_unit(SPEC, properties);
+  unit_end(unit, semicolon);
+  renaming_target_store(unit, target);
+  unit_leave();
+}
+
+void package_instantiation_add(const char* name) {
+  unit_enter(name, 0);
+  add_library_unit(SPEC, IS_INSTANCE | IS_PACKAGE);
+  unit_leave();
+}
+
+void subprogram_instantiation_add() {
+  add_library_unit(SPEC, top_properties() | IS_INSTANCE | IS_BODY);
+  unit_leave();
+}
+
+void package_specification_close() {
+  add_library_unit(SPEC, IS_DECLARATION | IS_PACKAGE);
+  unit_leave();
+}
+
 void compilation_unit_close(const SemanticValue& last_pragma) {
   if (library_item_unit != nullptr && last_pragma.line != 0) {
     library_item_unit->end_line = static_cast<uint32_t>(last_pragma.line);

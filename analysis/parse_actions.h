@@ -57,6 +57,30 @@ Unit* add_library_unit(UnitKind kind, uint32_t properties);
 // Records the position of `semicolon` as the end of `unit` (none: nothing).
 void unit_end(Unit* unit, const SemanticValue& semicolon);
 
+// Closes the construct on top of the name stack at `semicolon`: makes its
+// unit of `kind` when it is at library level, ends the unit there and
+// leaves the construct.
+void library_unit_close(UnitKind kind, uint32_t properties, const SemanticValue& semicolon);
+
+// A package renaming named `name`, or with a null name the subprogram
+// renaming on top of the name stack, that renames `target` and ends at
+// `semicolon`: its unit (at library level) with its own copy of the target,
+// and the construct left.
+void library_renaming(const char* name, uint32_t properties, const char* target, const SemanticValue& semicolon);
+
+// A package instantiation named `name`: its unit at library level, made
+// before its final semicolon is read (which ends the unit made last).
+void package_instantiation_add(const char* name);
+
+// A subprogram instantiation, the construct on top of the name stack: its
+// unit at library level, and the construct left.
+void subprogram_instantiation_add();
+
+// The end of a package specification, the construct on top of the name
+// stack: its unit at library level (ended by the semicolon that follows),
+// and the construct left.
+void package_specification_close();
+
 // Closes a compilation unit whose trailing pragmas end with `last_pragma`
 // (line 0: none): the unit made for its library item, if any, then ends
 // there, and the parse's name strings are released.

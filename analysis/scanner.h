@@ -4,12 +4,16 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "analysis/ada_revision.h"
+#include "analysis/ada_tokens.h"
 #include "analysis/semantic_value.h"
 
 // The stream the scanner reads; assigned by the run loop before each source.
 extern FILE* scanner_input;
 
-// Position and text of the token last returned by next_token.
+// Position and text of the token last returned by next_token. Only the
+// tokens for which token_has_text holds set its text; after next_token any
+// other token leaves token_value.text as it was.
 extern SemanticValue token_value;
 
 // Position of the last item scanned (line start right after a newline).
@@ -26,12 +30,10 @@ int next_token();
 // (analysis/parse_strings.h) until the store is next released.
 int next_parse_token();
 
-// True for the tokens that bring their text in token_value: identifiers and
-// literals. After next_token any other token leaves token_value.text as it
-// was.
-bool token_has_text(int token);
-
-// Puts the scanner at line 1, column 1, in its normal mode, for a new source.
-void scanner_reset();
+// Puts the scanner at line 1, column 1, in its normal mode, for a new source
+// read as Ada `revision`: from 2005 on, the revision's reserved words, bytes
+// from 0x80 up as identifier letters, character literals of one UTF-8
+// character, a byte-order mark at the start, and the delimiters [ ] @.
+void scanner_reset(AdaRevision revision);
 
 #endif

@@ -94,7 +94,7 @@ std::vector<Scanned> scan_source(std::string bytes, EndPosition* end) {
   FILE* stream = open_bytes(bytes);
   EXPECT_NE(stream, nullptr);
   scanner_input = stream;
-  scanner_reset();
+  scanner_reset(ADA_95);
   std::vector<Scanned> tokens = scan_to_end(end);
   std::fclose(stream);
   return tokens;
@@ -373,7 +373,7 @@ TEST(ScannerTest, ReadErrorIsFatalWithStatusTwo) {
   for (const Unreadable& s : streams) {
     ASSERT_NE(s.stream, nullptr) << s.what;
     scanner_input = s.stream;
-    scanner_reset();
+    scanner_reset(ADA_95);
     int status = -1;
     std::string message;
     {
