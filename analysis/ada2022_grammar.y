@@ -358,9 +358,12 @@ subtype_declaration
     : SUBTYPE defining_identifier IS subtype_indication aspect_specification_opt SEMICOLON
     ;
 
+/* A mark followed by empty parentheses is accepted, as the Ada 95 grammar
+   does. */
 subtype_indication
     : name constraint
     | name
+    | name LEFT_PAREN RIGHT_PAREN
     | NOT NULL name constraint
     | NOT NULL name
     ;
@@ -514,7 +517,13 @@ null_exclusion_opt
     ;
 
 variant_part
-    : CASE direct_name IS pragma_list variant_list END CASE SEMICOLON
+    : CASE discriminant_direct_name IS pragma_list variant_list END CASE SEMICOLON
+    ;
+
+/* Also accepted in parentheses, as the Ada 95 grammar does. */
+discriminant_direct_name
+    : direct_name
+    | LEFT_PAREN direct_name RIGHT_PAREN
     ;
 
 variant_list

@@ -8,18 +8,17 @@
 
 #include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
-#include "analysis/ada_grammar.hh"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
 #include "driver/run_settings.h"
 #include "tests/stream_capture.h"
 
-ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* name) {
+ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* name, AdaRevision revision) {
   FILE* stream = std::tmpfile();
   std::fwrite(source.data(), 1, source.size(), stream);
   std::rewind(stream);
   current_source_name = name;
-  analysis_begin(stream, ADA_95);
+  analysis_begin(stream, revision);
 
   ParseOutcome outcome;
   {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ada_revision.h"
+
 // A unit of the unit list, copied out so that tests can compare it.
 struct ParsedUnit {
   int kind;
@@ -25,10 +27,11 @@ struct ParseOutcome {
   std::vector<ParsedUnit> units;
 };
 
-// Parses `source`, under the source name `name`, the way the run loop does:
-// scanner pointed at the text, name stack emptied, scanner reset, then
-// `parse`. The unit list is emptied afterwards.
-ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* name = "x.ada");
+// Parses `source`, under the source name `name`, as Ada `revision`, the way
+// the run loop does: analysis begun on the text, then `parse`. The unit list
+// is emptied afterwards.
+ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* name = "x.ada",
+                        AdaRevision revision = ADA_95);
 
 // The bytes of `path`; the test fails when it cannot be read.
 std::string file_text(const std::string& path);

@@ -214,7 +214,11 @@ const UnitsRow units_rows[] = {
 };
 
 TEST(ParseUnitsTest, SourcesYieldTheirUnits) {
-  for (const UnitsRow& row : units_rows) expect_units(row, parse_text(row.source, parse_compilation));
+  for (const AdaRevision revision : {ADA_95, ADA_2005, ADA_2012, ADA_2022}) {
+    SCOPED_TRACE("revision " + std::to_string(revision));
+    for (const UnitsRow& row : units_rows)
+      expect_units(row, parse_text(row.source, parse_compilation, "x.ada", revision));
+  }
 }
 
 // A file of many units, as the chopper receives it: every library unit and
