@@ -213,11 +213,165 @@ const UnitsRow units_rows[] = {
      {{BODY, "P", "P", PACKAGE_BODY, 8, 6}}},
 };
 
-TEST(ParseUnitsTest, SourcesYieldTheirUnits) {
+TEST(ParseUnitsTest, SourcesYieldTheirUnitsInEveryRevision) {
   for (const AdaRevision revision : {ADA_95, ADA_2005, ADA_2012, ADA_2022}) {
     SCOPED_TRACE("revision " + std::to_string(revision));
     for (const UnitsRow& row : units_rows)
       expect_units(row, parse_text(row.source, parse_compilation, "x.ada", revision));
+  }
+}
+
+// Sources of the later revisions: each yields its units in every revision
+// from `since` on, and is a syntax error before it.
+struct ModernRow {
+  AdaRevision since;
+  UnitsRow row;
+  const char* earlier_err;  // standard error of the syntax error before `since`
+};
+
+const ModernRow modern_rows[] = {
+    {ADA_2005,
+     {"limited, private and limited private with clauses",
+      "limited with A.B;\n"
+      "private with C;\n"
+      "limited private with D, E.F;\n"
+      "with G;\n"
+      "package P is\n"
+      "end P;\n",
+      {{SPEC, "P", "P", PACKAGE_SPEC, 6, 6, {"A.B", "C", "D", "E.F", "G"}}}},
+     "x.ada:1:1: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"private with clause before a private child",
+      "private with Q.Impl;\n"
+      "private package Q.Child is\n"
+      "end Q.Child;\n",
+      {{SPEC, "Q.Child", "Q.Child", IS_CHILD | PACKAGE_SPEC, 3, 12, {"Q.Impl"}}}},
+     "x.ada:1:9: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"aspects on every kind of library unit change nothing",
+      "package P with Pure is\n"
+      "end P;\n"
+      "package body P with SPARK_Mode => Off is\n"
+      "end P;\n"
+      "procedure Q (X : Integer) with Inline, Pre => X > 0;\n"
+      "procedure Q (X : Integer) with SPARK_Mode is\n"
+      "begin null; end Q;\n"
+      "generic\n"
+      "   type T is private;\n"
+      "function G (X : T) return T with Pure_Function;\n"
+      "package I is new G2 (Integer) with Preelaborate;\n"
+      "procedure R renames Q with Inline;\n"
+      "package S renames P with Obsolescent;\n",
+      {{SPEC, "P", "P", PACKAGE_SPEC, 2, 6},
+       {BODY, "P", "P", PACKAGE_BODY, 4, 6},
+       {SPEC, "Q", "Q", IS_PROCEDURE | IS_DECLARATION, 5, 52},
+       {PROC, "Q", "Q", IS_PROCEDURE | IS_BODY, 7, 18},
+       {SPEC, "G", "G", IS_FUNCTION | IS_GENERIC | IS_DECLARATION, 10, 47},
+       {SPEC, "I", "I", IS_INSTANCE | IS_PACKAGE, 11, 48},
+       {SPEC, "R", "R", IS_PROCEDURE | IS_DECLARATION | IS_RENAMING, 12, 34, {}, "Q"},
+       {SPEC, "S", "S", PACKAGE_SPEC | IS_RENAMING, 13, 37, {}, "P"}}},
+     "x.ada:1:11: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"expression functions, null procedures and nested units make no unit",
+      "package body P is\n"
+      "   function F (X : Integer) return Integer is (X + 1);\n"
+      "   procedure N is null;\n"
+      "   overriding procedure O (X : T) is null;\n"
+      "   package Inner with Pure is end Inner;\n"
+      "   protected type Lock is new Guard with\n"
+      "      procedure Release;\n"
+      "   end Lock;\n"
+      "   task type Runner is new Worker with\n"
+      "      entry Start;\n"
+      "   end Runner;\n"
+      "end P;\n",
+      {{BODY, "P", "P", PACKAGE_BODY, 12, 6}}},
+     "x.ada:2:47: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"child units, subunits and a generic child with later syntax",
+      "with Ada.Finalization;\n"
+      "package A.B is\n"
+      "   type T is new Ada.Finalization.Controlled with null record;\n"
+      "   overriding procedure Finalize (Object : in out T);\n"
+      "end A.B;\n"
+      "separate (A.B)\n"
+      "overriding procedure Finalize (Object : in out T) is\n"
+      "begin\n"
+      "   Object := (Object with delta Count => 0);\n"
+      "end Finalize;\n"
+      "generic\n"
+      "   type E is private or use Integer;\n"
+      "package A.G is\n"
+      "end A.G;\n",
+      {{SPEC, "A.B", "A.B", IS_CHILD | PACKAGE_SPEC, 5, 8, {"Ada.Finalization"}},
+       {PROC, "A.B.Finalize", "Finalize", IS_PROCEDURE | IS_BODY | IS_SUBUNIT, 10, 13},
+       {SPEC, "A.G", "A.G", IS_CHILD | PACKAGE_SPEC, 14, 8}}},
+     "x.ada:4:15: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"trailing pragmas after an instantiation with aspects",
+      "procedure Swap is new Generic_Swap (Integer) with Inline;\n"
+      "pragma Preelaborate (Swap);\n"
+      "function \"+\" (L, R : T) return T is begin return L; end \"+\";\n"
+      "procedure After is begin null; end After;\n",
+      {{SPEC, "Swap", "Swap", IS_PROCEDURE | IS_INSTANCE | IS_BODY, 2, 27},
+       {PROC, "After", "After", IS_PROCEDURE | IS_BODY, 4, 41}},
+      "Error x.ada:3: operator not allowed at library level\n"},
+     "x.ada:1:46: Syntax error while analysing, can't continue.\n"},
+};
+
+TEST(ParseUnitsTest, LaterRevisionSourcesYieldTheirUnits) {
+  for (const ModernRow& modern : modern_rows) {
+    for (const AdaRevision revision : {ADA_95, ADA_2005, ADA_2012, ADA_2022}) {
+      SCOPED_TRACE("revision " + std::to_string(revision));
+      const ParseOutcome outcome = parse_text(modern.row.source, parse_compilation, "x.ada", revision);
+      if (revision >= modern.since) {
+        expect_units(modern.row, outcome);
+      } else {
+        SCOPED_TRACE(modern.row.what);
+        EXPECT_EQ(outcome.exit_status, 7);
+        EXPECT_EQ(outcome.err, modern.earlier_err);
+      }
+    }
+  }
+}
+
+// A reserved word of a later revision is an identifier before it: the same
+// source names its unit by it there and is a syntax error from then on.
+struct WordRow {
+  const char* word;
+  AdaRevision reserved_from;
+  const char* source;
+  const char* unit_name;
+  const char* reserved_err;
+};
+
+const WordRow word_rows[] = {
+    {"interface", ADA_2005, "procedure Interface is begin null; end Interface;\n", "Interface",
+     "x.ada:1:11: Syntax error while analysing, can't continue.\n"},
+    {"overriding", ADA_2005, "package Overriding is end Overriding;\n", "Overriding",
+     "x.ada:1:9: Syntax error while analysing, can't continue.\n"},
+    {"synchronized", ADA_2005, "with Synchronized;\nprocedure P is begin null; end P;\n", "P",
+     "x.ada:1:6: Syntax error while analysing, can't continue.\n"},
+    {"some", ADA_2012, "package Some is X : Integer; end Some;\n", "Some",
+     "x.ada:1:9: Syntax error while analysing, can't continue.\n"},
+    {"parallel", ADA_2022, "procedure P is Parallel : Integer; begin Parallel := 1; end P;\n", "P",
+     "x.ada:1:16: Syntax error while analysing, can't continue.\n"},
+};
+
+TEST(ParseUnitsTest, LaterReservedWordsAreIdentifiersBefore) {
+  for (const WordRow& row : word_rows) {
+    for (const AdaRevision revision : {ADA_95, ADA_2005, ADA_2012, ADA_2022}) {
+      SCOPED_TRACE(std::string(row.word) + " in revision " + std::to_string(revision));
+      const ParseOutcome outcome = parse_text(row.source, parse_compilation, "x.ada", revision);
+      if (revision < row.reserved_from) {
+        EXPECT_EQ(outcome.err, "");
+        ASSERT_EQ(outcome.units.size(), 1u);
+        EXPECT_EQ(outcome.units[0].full_name, row.unit_name);
+      } else {
+        EXPECT_EQ(outcome.exit_status, 7);
+        EXPECT_EQ(outcome.err, row.reserved_err);
+      }
+    }
   }
 }
 
