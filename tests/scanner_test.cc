@@ -89,12 +89,13 @@ FILE* open_bytes(std::string& bytes) {
   return fmemopen(bytes.data(), bytes.size(), "r");
 }
 
-// Scans `bytes` as a new source, the way the run loop starts one.
-std::vector<Scanned> scan_source(std::string bytes, EndPosition* end) {
+// Scans `bytes` as a new source read as Ada `revision`, the way the run loop
+// starts one.
+std::vector<Scanned> scan_source(std::string bytes, EndPosition* end, AdaRevision revision = ADA_95) {
   FILE* stream = open_bytes(bytes);
   EXPECT_NE(stream, nullptr);
   scanner_input = stream;
-  scanner_reset(ADA_95);
+  scanner_reset(revision);
   std::vector<Scanned> tokens = scan_to_end(end);
   std::fclose(stream);
   return tokens;
@@ -290,34 +291,121 @@ TEST(ScannerTest, TokensPositionsAndTexts) {
   }
 }
 
-TEST(ScannerTest, EveryReservedWordInMixedCase) {
-  const char* const words[] = {
-      "abort",   "abs",     "abstract", "accept",    "access",   "aliased",   "all",    "and",
-      "array",   "at",      "begin",    "body",      "case",     "constant",  "declare", "delay",
-      "delta",   "digits",  "do",       "else",      "elsif",    "end",       "entry",  "exception",
-      "exit",    "for",     "function", "generic",   "goto",     "if",        "in",     "is",
-      "limited", "loop",    "mod",      "new",       "not",      "null",      "of",     "or",
-      "others",  "out",     "package",  "pragma",    "private",  "procedure", "protected", "raise",
-      "range",   "record",  "rem",      "renames",   "requeue",  "return",    "reverse", "select",
-      "separate", "subtype", "tagged",  "task",      "terminate", "then",     "type",   "until",
-      "use",     "when",    "while",    "with",      "xor"};
-  static_assert(std::size(words) == 69);
+// The reserved words of each revision, and the later revisions' words as
+// identifiers before them.
+struct ReservedWordsRow {
+  const char* name;
+  AdaRevision revision;
+  size_t reserved;  // how many of the words are reserved in the revision
+};
+
+void PrintTo(const ReservedWordsRow& row, std::ostream* os) { *os << row.name; }
+
+class ReservedWordsTest : public testing::TestWithParam<ReservedWordsRow> {};
+
+TEST_P(ReservedWordsTest, EveryReservedWordInMixedCase) {
+  struct Word {
+    const char* spelling;
+    int token;
+    AdaRevision since;
+  };
+  const std::vector<Word> words = {
+#define ADA_WORD(spelling, NAME, number, since) {#spelling, number, since},
+#include "analysis/ada_tokens.def"
+  };
+  const ReservedWordsRow& row = GetParam();
   std::string source;
   std::vector<Scanned> expected;
-  int token = TOKEN_ABORT;
-  for (const char* word : words) {
+  size_t reserved = 0;
+  for (const Word& word : words) {
     // Alternate the case letter by letter, starting upper on odd tokens.
-    std::string mixed = word;
+    std::string mixed = word.spelling;
     for (size_t i = 0; i < mixed.size(); ++i) {
-      if ((i + token) % 2 == 1) mixed[i] = static_cast<char>(std::toupper(mixed[i]));
+      if ((i + static_cast<size_t>(word.token)) % 2 == 1) mixed[i] = static_cast<char>(std::toupper(mixed[i]));
     }
-    expected.push_back({token++, static_cast<int>(expected.size()) + 1, 1, std::nullopt});
+    const int line = static_cast<int>(expected.size()) + 1;
+    if (word.since <= row.revision) {
+      expected.push_back({word.token, line, 1, std::nullopt});
+      ++reserved;
+    } else {
+      expected.push_back({ID, line, 1, mixed});
+    }
     source += mixed + "\n";
   }
-  EXPECT_EQ(token, TOKEN_XOR + 1);
+  EXPECT_EQ(reserved, row.reserved);
   EndPosition end{};
-  EXPECT_EQ(scan_source(source, &end), expected);
-  EXPECT_EQ(end, (EndPosition{70, 1}));
+  EXPECT_EQ(scan_source(source, &end, row.revision), expected);
+  EXPECT_EQ(end, (EndPosition{static_cast<int>(words.size()) + 1, 1}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Revisions, ReservedWordsTest,
+                         testing::Values(ReservedWordsRow{"Ada95", ADA_95, 69}, ReservedWordsRow{"Ada2005", ADA_2005, 72},
+                                         ReservedWordsRow{"Ada2012", ADA_2012, 73},
+                                         ReservedWordsRow{"Ada2022", ADA_2022, 74}),
+                         [](const testing::TestParamInfo<ReservedWordsRow>& info) { return std::string(info.param.name); });
+
+// The lexical elements that the later revisions add, and what Ada 95 makes
+// of the same bytes.
+struct RevisionScanCase {
+  const char* what;
+  AdaRevision revision;
+  std::string input;
+  std::vector<Scanned> tokens;
+  EndPosition end;
+};
+
+TEST(ScannerTest, LexicalElementsOfTheLaterRevisions) {
+  constexpr int LB = ada_token::TOKEN_LEFT_BRACKET;
+  constexpr int RB = ada_token::TOKEN_RIGHT_BRACKET;
+  constexpr int AT = ada_token::TOKEN_AT_SIGN;
+  const RevisionScanCase cases[] = {
+      {"brackets and target name", ADA_2005, "X := [1, @];",
+       {{ID, 1, 1, "X"}, {TOKEN_ASSIGNMENT, 1, 3, {}}, {LB, 1, 6, {}}, {NUM, 1, 7, {}}, {',', 1, 8, {}},
+        {AT, 1, 10, {}}, {RB, 1, 11, {}}, {';', 1, 12, {}}},
+       {1, 12}},
+      {"brackets and target name skipped in Ada 95", ADA_95, "X := [1, @];",
+       {{ID, 1, 1, "X"}, {TOKEN_ASSIGNMENT, 1, 3, {}}, {NUM, 1, 7, {}}, {',', 1, 8, {}}, {';', 1, 12, {}}},
+       {1, 12}},
+      {"a tick after a closing bracket", ADA_2022, "[1]'Length",
+       {{LB, 1, 1, {}}, {NUM, 1, 2, {}}, {RB, 1, 3, {}}, {TICK, 1, 4, {}}, {ID, 1, 5, "Length"}},
+       {1, 5}},
+      {"UTF-8 identifier, columns in bytes", ADA_2005, "Gr\xC3\xB6\xC3\x9F" "e X",
+       {{ID, 1, 1, "Gr\xC3\xB6\xC3\x9F" "e"}, {ID, 1, 9, "X"}},
+       {1, 9}},
+      {"UTF-8 identifier cut at its bytes in Ada 95", ADA_95, "Gr\xC3\xB6\xC3\x9F" "e X",
+       {{ID, 1, 1, "Gr"}, {ID, 1, 7, "e"}, {ID, 1, 9, "X"}},
+       {1, 9}},
+      {"Latin-1 identifier with underscores and digits", ADA_2012, "\xC4rger_2 := 1;",
+       {{ID, 1, 1, "\xC4rger_2"}, {TOKEN_ASSIGNMENT, 1, 9, {}}, {NUM, 1, 12, {}}, {';', 1, 13, {}}},
+       {1, 13}},
+      {"byte-order mark at the start", ADA_2005, "\xEF\xBB\xBFpackage P",
+       {{TOKEN_PACKAGE, 1, 4, {}}, {ID, 1, 12, "P"}},
+       {1, 12}},
+      {"byte-order mark alone", ADA_2005, "\xEF\xBB\xBF", {}, {1, 1}},
+      {"byte-order mark elsewhere is an identifier", ADA_2005, "X \xEF\xBB\xBF",
+       {{ID, 1, 1, "X"}, {ID, 1, 3, "\xEF\xBB\xBF"}},
+       {1, 3}},
+      {"byte-order mark skipped as bytes in Ada 95", ADA_95, "\xEF\xBB\xBFpackage P",
+       {{TOKEN_PACKAGE, 1, 4, {}}, {ID, 1, 12, "P"}},
+       {1, 12}},
+      {"character literal of one UTF-8 character", ADA_2005, "C := '\xC3\xB6';",
+       {{ID, 1, 1, "C"}, {TOKEN_ASSIGNMENT, 1, 3, {}}, {CHR, 1, 6, "\xC3\xB6"}, {';', 1, 10, {}}},
+       {1, 10}},
+      {"character literal of a four-byte character", ADA_2022, "'\xF0\x9F\x98\x80'",
+       {{CHR, 1, 1, "\xF0\x9F\x98\x80"}},
+       {1, 1}},
+      {"character literals of one Latin-1 byte and of an apostrophe", ADA_2005, "'\xE9', '''",
+       {{CHR, 1, 1, "\xE9"}, {',', 1, 4, {}}, {CHR, 1, 6, "'"}},
+       {1, 6}},
+      {"UTF-8 character literal skipped in Ada 95", ADA_95, "C := '\xC3\xB6';",
+       {{ID, 1, 1, "C"}, {TOKEN_ASSIGNMENT, 1, 3, {}}, {';', 1, 10, {}}},
+       {1, 10}},
+  };
+  for (const RevisionScanCase& c : cases) {
+    EndPosition end{};
+    EXPECT_EQ(scan_source(c.input, &end, c.revision), c.tokens) << c.what;
+    EXPECT_EQ(end, c.end) << c.what;
+  }
 }
 
 // Tokens longer than the buffer's first capacity come back whole, and the
