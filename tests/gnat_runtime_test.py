@@ -1,0 +1,81 @@
+#!/usr/bin/env python3
+"""Chops every source of the installed GNAT runtime as Ada 2022.
+
+  gnat_runtime_test.py <mirelchop> <kovar dir>
+
+The runtime that Debian's gnat package installs is real Ada 2012 and 2022
+code written by others. Each of its .ads and .adb files holds one unit, so a
+chop, one process per file, must end with status 0 and write exactly one
+unit file holding exactly the source's bytes. The files are read where they
+are installed and never copied into the repository. Status 77 (skipped)
+where the runtime is missing.
+"""
+import glob
+import os
+import subprocess
+import sys
+import tempfile
+
+# Files the runtime writes in syntax of GNAT's own extensions, which no Ada
+# standard has; none so far.
+KNOWN_EXCEPTIONS = {}
+
+
+def runtime_directory():
+    """The adainclude directory next to the compiler's libgcc, or None."""
+    try:
+        libgcc = subprocess.run(["gcc", "-print-libgcc-file-name"], capture_output=True, text=True,
+                                check=True).stdout.strip()
+    except (OSError, subprocess.CalledProcessError):
+        return None
+    directory = os.path.join(os.path.dirname(libgcc), "adainclude")
+    return directory if os.path.isdir(directory) else None
+
+
+def chop_fault(program, env, source, scratch):
+    """What is wrong with the chop of `source` into the empty `scratch`, or None."""
+    run = subprocess.run([program, source, scratch + "/"], env=env, capture_output=True)
+    try:
+        if run.returncode != 0:
+            return f"status {run.returncode}: {run.stderr.decode(errors='replace').strip()}"
+        written = os.listdir(scratch)
+        if len(written) != 1:
+            return f"{len(written)} unit files: {sorted(written)}"
+        with open(source, "rb") as original, open(os.path.join(scratch, written[0]), "rb") as unit:
+            if original.read() != unit.read():
+                return f"{written[0]} differs from the source"
+        return None
+    finally:
+        for name in os.listdir(scratch):
+            os.remove(os.path.join(scratch, name))
+
+
+def main():
+    program, kovar = sys.argv[1:3]
+    directory = runtime_directory()
+    if directory is None:
+        print("no GNAT runtime installed: skipped")
+        return 77
+    sources = sorted(glob.glob(os.path.join(directory, "*.ad[sb]")))
+    env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C", "KOVARDIR": kovar,
+           "MIRELCHOP_ADA": "2022"}
+    faults = []
+    with tempfile.TemporaryDirectory() as scratch:
+        for source in sources:
+            fault = chop_fault(program, env, source, scratch)
+            name = os.path.basename(source)
+            if fault is not None and name not in KNOWN_EXCEPTIONS:
+                faults.append(f"{name}: {fault}")
+            elif fault is None and name in KNOWN_EXCEPTIONS:
+                faults.append(f"{name}: chops, but is listed as an exception")
+    print(f"{len(sources)} runtime sources in {directory}, {len(KNOWN_EXCEPTIONS)} known exceptions")
+    for fault in faults:
+        print(fault)
+    if not sources:
+        print("the runtime directory holds no source")
+        return 1
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
