@@ -6,7 +6,8 @@ prints a table of medians and ratios.
 
 <workdir> holds large.ada, tenth.ada and many/ (see generate_corpus.py).
 Beside the tools it runs two probes from the build directory of <mirelchop>
-(bench/parse_only, bench/start_only): the scan and parse of (a) alone, and
+(bench/parse_only, bench/start_only): the scan and parse of (a) alone, as
+Ada 95 and as Ada 2022, and
 the program's start-up alone once per file, the bounds of the two ratios
 that they share their cost with.
 Every round runs each measurement once, so that a change in the machine's
@@ -113,6 +114,8 @@ def main():
     args.kovardir = os.path.abspath(args.kovardir)
     env = dict(os.environ, KOVARDIR=args.kovardir, LANG="C", LC_ALL="C")
     env.pop("MIRELCHOP", None)
+    env.pop("MIRELCHOP_ADA", None)
+    env_2022 = dict(env, MIRELCHOP_ADA="2022")
     scratch = fresh(os.path.join(work, "scratch"))
     outputs = fresh(os.path.join(work, "out"))
     made = itertools.count()
@@ -149,11 +152,11 @@ def main():
     large_archive = archive_of(mirel + [large], large_key, "(a) mirelchop", "large-out.tar")
     many_archive = archive_of(mirel + many, many_key, "(b) mirelchop", "many-out.tar")
 
-    def one_run(command, check=None):
+    def one_run(command, check=None, run_env=env):
         def measure():
             out = new_output()
             settle()
-            result = run(command + [out], scratch, env)
+            result = run(command + [out], scratch, run_env)
             if check:
                 check(out)
             return result
@@ -188,6 +191,9 @@ def main():
         ("(a) tar -xf (floor)", untar(large_archive)),
         ("(a) gnatchop -w -q", one_run(gnat + [large])),
         ("(a) scan and parse alone", probe(parse_only + [large])),
+        ("(a) scan and parse alone, Ada 2022", probe(parse_only + [large, "2022"])),
+        ("(a) mirelchop -w, Ada 2022",
+         one_run(mirel + [large], lambda out: digests.check("(a) mirelchop", large_key, out), env_2022)),
         ("(a/10) mirelchop -w", one_run(mirel + [tenth])),
         ("(a/10) gnatchop -w -q", one_run(gnat + [tenth])),
         ("(b) mirelchop -w, one run", one_run(mirel + many, lambda out: digests.check("(b) mirelchop", many_key, out))),
@@ -224,6 +230,8 @@ def main():
     time_ratio("(a) mirelchop / tar floor", "(a) mirelchop -w", "(a) tar -xf (floor)", "<= 2")
     time_ratio("  bound: scan and parse alone / tar floor", "(a) scan and parse alone", "(a) tar -xf (floor)",
                "<= 2")
+    time_ratio("(a) scan and parse, Ada 2022 / Ada 95", "(a) scan and parse alone, Ada 2022",
+               "(a) scan and parse alone", "<= 1.1")
     time_ratio("(b) one run, gnatchop / mirelchop", "(b) gnatchop -w -q, one run", "(b) mirelchop -w, one run",
                ">= 50")
     time_ratio("(b) one run, mirelchop / tar floor", "(b) mirelchop -w, one run", "(b) tar -xf (floor)", "none")
