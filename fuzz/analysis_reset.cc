@@ -2,7 +2,6 @@
 
 #include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
-#include "analysis/ada_grammar.hh"
 #include "analysis/parser.h"
 #include "analysis/parse_actions.h"
 #include "analysis/scanner.h"
@@ -18,8 +17,10 @@ void analysis_abandon() {
   parse_state_reset();
 }
 
-bool parse_source(FILE* stream) {
-  analysis_begin(stream, ADA_95);
+AdaRevision later_revision(std::size_t size) { return static_cast<AdaRevision>(ADA_2005 + size % 3); }
+
+bool parse_source(FILE* stream, AdaRevision revision) {
+  analysis_begin(stream, revision);
   try {
     fuzz_check(parse_compilation() == 0, "parse returned without accepting the source");
   } catch (const ProcessEnded& ended) {

@@ -1,7 +1,10 @@
 #ifndef MIRELCHOP_FUZZ_ANALYSIS_RESET_H
 #define MIRELCHOP_FUZZ_ANALYSIS_RESET_H
 
+#include <cstddef>
 #include <cstdio>
+
+#include "analysis/ada_revision.h"
 
 // Clears what an aborted parse of the current source left behind, so that
 // nothing leaks into the next input: the rest of the source still in the
@@ -9,10 +12,16 @@
 // with clauses and the kept name strings. Call it while the stream is open.
 void analysis_abandon();
 
-// Parses the source in `stream` from its start as the run loop does. A
+// A revision after Ada 95 for an input of `size` bytes: the targets read
+// every input as Ada 95 and as one of the later revisions, which differ only
+// in their reserved words, so that every input meets both grammars.
+AdaRevision later_revision(std::size_t size);
+
+// Parses the source in `stream` from its start as Ada `revision`, as the run
+// loop does. A
 // syntax error or a parse stack too deep (the parse ending the process with
 // status 7) is an ordinary outcome: what it left behind is cleared and the
 // result is false. Any other way out of the parse is a finding.
-bool parse_source(FILE* stream);
+bool parse_source(FILE* stream, AdaRevision revision);
 
 #endif

@@ -200,10 +200,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   FILE* stream = std::fopen(source_name, "r");
   fuzz_check(stream != nullptr, "cannot open the source");
-  const bool accepted = parse_source(stream);
+  const bool accepted = parse_source(stream, ADA_95);
   std::fclose(stream);
   if (!accepted) return 0;
-  check_unit_list(source, source_name);
+  check_unit_list(source, source_name, ADA_95);
   for (const Convention& convention : conventions) check_chop(source, convention);
   units_free_all();
   return 0;

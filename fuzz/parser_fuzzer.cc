@@ -1,6 +1,6 @@
 // Fuzz target: scanner and parser on arbitrary bytes, as the run loop
-// drives them. A syntax error is an ordinary outcome; an accepted source
-// must leave a consistent unit list.
+// drives them, read as Ada 95 and as a later revision. A syntax error is an
+// ordinary outcome; an accepted source must leave a consistent unit list.
 
 #include <cstddef>
 #include <cstdint>
@@ -28,13 +28,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  FILE* stream = fmemopen(const_cast<uint8_t*>(data), size, "r");
-  fuzz_check(stream != nullptr, "fmemopen");
-  const bool accepted = parse_source(stream);
-  std::fclose(stream);
-  if (!accepted) return 0;
-  fuzz_check(name_stack_top() == nullptr, "name stack not empty after an accepted source");
-  check_unit_list(std::string_view(reinterpret_cast<const char*>(data), size), source_name);
-  units_free_all();
+  for (const AdaRevision revision : {ADA_95, later_revision(size)}) {
+    FILE* stream = fmemopen(const_cast<uint8_t*>(data), size, "r");
+    fuzz_check(stream != nullptr, "fmemopen");
+    const bool accepted = parse_source(stream, revision);
+    std::fclose(stream);
+    if (!accepted) continue;
+    fuzz_check(name_stack_top() == nullptr, "name stack not empty after an accepted source");
+    check_unit_list(std::string_view(reinterpret_cast<const char*>(data), size), source_name, revision);
+    units_free_all();
+  }
   return 0;
 }

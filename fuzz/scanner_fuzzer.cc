@@ -1,9 +1,11 @@
-// Fuzz target: the scanner alone on arbitrary bytes. Every token must be a
-// known token number, come after the one before it, and, where columns are
-// byte offsets (no carriage return in the input), be spelled at its
-// position as its number says.
+// Fuzz target: the scanner alone on arbitrary bytes, read as Ada 95 and as a
+// later revision. Every token must be a known token number, come after the
+// one before it, and, where columns are byte offsets (no carriage return in
+// the input), be spelled at its position as its number says.
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,13 +13,14 @@
 #include <vector>
 
 #include "analysis/analysis_begin.h"
-#include "analysis/ada_grammar.hh"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
 #include "fuzz/analysis_reset.h"
 #include "fuzz/exit_trap.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/token_spelling.h"
+
+using namespace ada_token;
 
 namespace {
 
@@ -38,11 +41,14 @@ void check_token_text(std::string_view source, std::size_t offset, int token, co
     case TOKEN_BAR:
       fuzz_check(first == '|' || first == '!', "bar token on another byte");
       return;
-    case TOKEN_CHARACTER_LITERAL:
-      fuzz_check(first == '\'' && offset + 2 < source.size() && source[offset + 1] == text[0] &&
-                     source[offset + 2] == '\'',
+    case TOKEN_CHARACTER_LITERAL: {
+      // One byte, or from Ada 2005 on one UTF-8 character; the text stops at a NUL.
+      const std::string_view between = source.substr(offset + 1);
+      const std::size_t length = std::max<std::size_t>(std::strlen(text), 1);
+      fuzz_check(first == '\'' && between.size() > length && between.starts_with(text) && between[length] == '\'',
                  "character literal differs from the input");
       return;
+    }
     case TOKEN_IDENTIFIER:
     case TOKEN_STRING_LITERAL:
       // The text stops at a NUL byte of the input, if any.
@@ -64,16 +70,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  const std::string_view source(reinterpret_cast<const char*>(data), size);
-  const bool columns_are_offsets = source.find('\r') == std::string_view::npos;
-  std::vector<std::size_t> line_starts{0};
-  for (std::size_t i = 0; i < size; ++i)
-    if (source[i] == '\n') line_starts.push_back(i + 1);
+namespace {
 
-  FILE* stream = fmemopen(const_cast<uint8_t*>(data), size, "r");
+// Scans `source` to its end as Ada `revision`, checking every token.
+void scan_source(std::string_view source, const std::vector<std::size_t>& line_starts, AdaRevision revision) {
+  const bool columns_are_offsets = source.find('\r') == std::string_view::npos;
+  FILE* stream = fmemopen(const_cast<char*>(source.data()), source.size(), "r");
   fuzz_check(stream != nullptr, "fmemopen");
-  analysis_begin(stream, ADA_95);
+  analysis_begin(stream, revision);
   int32_t previous_line = 0;
   int32_t previous_column = 0;
   try {
@@ -96,5 +100,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzz_failure("the scanner ended the process");
   }
   std::fclose(stream);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::string_view source(reinterpret_cast<const char*>(data), size);
+  std::vector<std::size_t> line_starts{0};
+  for (std::size_t i = 0; i < size; ++i)
+    if (source[i] == '\n') line_starts.push_back(i + 1);
+  scan_source(source, line_starts, ADA_95);
+  scan_source(source, line_starts, later_revision(size));
   return 0;
 }

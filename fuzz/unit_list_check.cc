@@ -8,7 +8,10 @@
 
 namespace {
 
-bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+// From Ada 2005 on every byte from 0x80 up is a letter too.
+bool is_letter(char c, AdaRevision revision) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (revision > ADA_95 && static_cast<unsigned char>(c) >= 0x80);
+}
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // The offset of each line's first byte; line 1 starts at 0.
@@ -21,14 +24,14 @@ std::vector<std::size_t> line_starts(std::string_view source) {
 
 }  // namespace
 
-bool is_dotted_name(const char* name) {
+bool is_dotted_name(const char* name, AdaRevision revision) {
   // Identifier: a letter, then letters and digits with single underscores between.
   const char* cursor = name;
   for (;;) {
-    if (!is_letter(*cursor)) return false;
+    if (!is_letter(*cursor, revision)) return false;
     ++cursor;
-    while (is_letter(*cursor) || is_digit(*cursor) || *cursor == '_') {
-      if (*cursor == '_' && !(is_letter(cursor[1]) || is_digit(cursor[1]))) return false;
+    while (is_letter(*cursor, revision) || is_digit(*cursor) || *cursor == '_') {
+      if (*cursor == '_' && !(is_letter(cursor[1], revision) || is_digit(cursor[1]))) return false;
       ++cursor;
     }
     if (*cursor == '\0') return true;
@@ -37,7 +40,7 @@ bool is_dotted_name(const char* name) {
   }
 }
 
-void check_unit_list(std::string_view source, const char* source_name) {
+void check_unit_list(std::string_view source, const char* source_name, AdaRevision revision) {
   // Columns count bytes only when no carriage return hides among them.
   const bool columns_are_offsets = source.find('\r') == std::string_view::npos;
   const std::vector<std::size_t> starts = line_starts(source);
@@ -55,8 +58,8 @@ void check_unit_list(std::string_view source, const char* source_name) {
       const std::size_t offset = starts[unit->end_line - 1] + unit->end_column - 1;
       fuzz_check(offset < source.size() && source[offset] == ';', "unit end is not on a semicolon");
     }
-    fuzz_check(unit->full_name != nullptr && is_dotted_name(unit->full_name), "malformed full name");
-    fuzz_check(unit->simple_name != nullptr && is_dotted_name(unit->simple_name), "malformed simple name");
+    fuzz_check(unit->full_name != nullptr && is_dotted_name(unit->full_name, revision), "malformed full name");
+    fuzz_check(unit->simple_name != nullptr && is_dotted_name(unit->simple_name, revision), "malformed simple name");
     const std::size_t full_length = std::strlen(unit->full_name);
     const std::size_t simple_length = std::strlen(unit->simple_name);
     fuzz_check(full_length >= simple_length &&
@@ -66,7 +69,7 @@ void check_unit_list(std::string_view source, const char* source_name) {
     fuzz_check(unit->source_file != nullptr && std::strcmp(unit->source_file, source_name) == 0,
                "unit names another source");
     for (const NameItem* item = unit->context; item != nullptr; item = item->next)
-      fuzz_check(item->name != nullptr && is_dotted_name(item->name), "malformed with-clause name");
+      fuzz_check(item->name != nullptr && is_dotted_name(item->name, revision), "malformed with-clause name");
     fuzz_check(unit->renaming_target == nullptr || unit->renaming_target[0] != '\0', "empty renaming target");
     fuzz_check(unit->next != nullptr || unit == units_last(), "list and its last unit disagree");
   }
