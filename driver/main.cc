@@ -7,6 +7,7 @@
 #include "driver/command_line.h"
 #include "driver/messages.h"
 #include "driver/naming.h"
+#include "driver/revision_environment.h"
 #include "driver/run_loop.h"
 #include "driver/standard_streams.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     setup_translations();
     read_naming_environment("MIRELCHOP");
+    read_revision_environment("MIRELCHOP_ADA");
     const std::vector<const char*> sources = parse_command_line(argc, argv);
     end_after_standard_output(run_sources(sources));
   } catch (const std::bad_alloc&) {

@@ -120,6 +120,13 @@ Optionen:
 </translation>
     </message>
     <message>
+        <source>Error : unknown Ada revision (%1) in %2, use 95, 2005, 2012 or 2022
+</source>
+        <comment>%1 is the value given, %2 the environment variable&apos;s name</comment>
+        <translation>Fehler: unbekannte Ada-Revision (%1) in %2, erlaubt sind 95, 2005, 2012 oder 2022
+</translation>
+    </message>
+    <message>
         <source>Error : can&apos;t open file &quot;%1&quot;
 </source>
         <comment>%1 is a afile name</comment>

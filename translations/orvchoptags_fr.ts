@@ -48,6 +48,13 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </translation>
     </message>
     <message>
+        <source>Error : unknown Ada revision (%1) in %2, use 95, 2005, 2012 or 2022
+</source>
+        <comment>%1 is the value given, %2 the environment variable&apos;s name</comment>
+        <translation>Erreur : révision d&apos;Ada inconnue (%1) dans %2, utilisez 95, 2005, 2012 ou 2022
+</translation>
+    </message>
+    <message>
         <source>%1:%2:%3: Syntax error while analysing, can&apos;t continue.
 </source>
         <comment>%1 is a file name, %2 and %3 line and column numbers</comment>
