@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -64,7 +65,8 @@ struct CommandLineCase {
   std::string expected_out;
   std::string expected_err;
   int expected_status;
-  std::vector<std::pair<std::string, std::string>> expected_files = {};  // name, exact text after the run
+  // Name and exact text after the run; nullopt: the file must not exist.
+  std::vector<std::pair<std::string, std::optional<std::string>>> expected_files = {};
 };
 
 // Rows print as their names in test output.
@@ -88,6 +90,19 @@ TEST_P(CommandLineTest, PrintsAndEndsAsExpected) {
   EXPECT_EQ(result.status, c.expected_status);
   for (const auto& [name, text] : c.expected_files) EXPECT_EQ(read_file(dir + "/" + name), text) << name;
 }
+
+// The error for an unusable MIRELCHOP_ADA value, in English.
+std::string unknown_revision(const std::string& value) {
+  return "Error : unknown Ada revision (" + value + ") in MIRELCHOP_ADA, use 95, 2005, 2012 or 2022\n";
+}
+
+// The two sources of the revision rows, chopped into the working directory.
+const std::vector<std::string> two_sources = {"spec.ada", "proc.ada"};
+const std::string two_sources_out = "From spec.ada\nWritting p.ads\nFrom proc.ada\nWritting q.adb\nChopped 2 files.\n";
+const std::vector<std::pair<std::string, std::optional<std::string>>> two_units = {
+    {"p.ads", "package P is end P;\n"}, {"q.adb", "procedure Q is begin null; end Q;\n"}};
+const std::vector<std::pair<std::string, std::optional<std::string>>> no_unit = {
+    {"p.ads", std::nullopt}, {"q.adb", std::nullopt}};
 
 const CommandLineCase command_line_cases[] = {
     {"NoArguments", {}, {}, usage("default", "GNAT"), "Error: missing source file.\n", 7},
@@ -163,6 +178,35 @@ const CommandLineCase command_line_cases[] = {
     {"NoCatalogueForLocale", {"-v"}, {{"LANG", "es_ES.UTF-8"}}, version_text, "", 0},
     {"GermanRun", {"spec.ada", "outdir"}, {{"LANG", "de_DE.UTF-8"}},
      "From spec.ada\nSchreibe outdir/p.ads\n1 Dateien zerlegt.\n", "", 0},
+    {"AdaRevisionAbsent", two_sources, {{"MIRELCHOP_ADA", std::nullopt}}, two_sources_out, "", 0, two_units},
+    {"AdaRevision95", two_sources, {{"MIRELCHOP_ADA", "95"}}, two_sources_out, "", 0, two_units},
+    {"AdaRevision2005", two_sources, {{"MIRELCHOP_ADA", "2005"}}, two_sources_out, "", 0, two_units},
+    {"AdaRevision2012", two_sources, {{"MIRELCHOP_ADA", "2012"}}, two_sources_out, "", 0, two_units},
+    {"AdaRevision2022", two_sources, {{"MIRELCHOP_ADA", "2022"}}, two_sources_out, "", 0, two_units},
+    {"AdaRevisionLeavesVersionAsItIs", {"-v"}, {{"MIRELCHOP_ADA", "2022"}}, version_text, "", 0},
+    {"AdaRevisionLeavesUsageAsItIs", {"-h"}, {{"MIRELCHOP_ADA", "2012"}}, usage("default", "GNAT"), "", 7},
+    {"AdaRevisionEmpty", two_sources, {{"MIRELCHOP_ADA", ""}}, "", unknown_revision(""), 7, no_unit},
+    {"AdaRevisionNextYear", two_sources, {{"MIRELCHOP_ADA", "2023"}}, "", unknown_revision("2023"), 7, no_unit},
+    {"AdaRevisionWithLanguageName", two_sources, {{"MIRELCHOP_ADA", "ada2012"}}, "", unknown_revision("ada2012"), 7,
+     no_unit},
+    {"AdaRevisionWithLeadingBlank", two_sources, {{"MIRELCHOP_ADA", " 2012"}}, "", unknown_revision(" 2012"), 7,
+     no_unit},
+    {"AdaRevision83", two_sources, {{"MIRELCHOP_ADA", "83"}}, "", unknown_revision("83"), 7, no_unit},
+    {"AdaRevisionShortYear", two_sources, {{"MIRELCHOP_ADA", "12"}}, "", unknown_revision("12"), 7, no_unit},
+    {"AdaRevisionCheckedBeforeVersion", {"-v"}, {{"MIRELCHOP_ADA", "2023"}}, "", unknown_revision("2023"), 7},
+    {"AdaRevisionCheckedBeforeNamingOption", {"-n", "bogus", "spec.ada"}, {{"MIRELCHOP_ADA", "2023"}}, "",
+     unknown_revision("2023"), 7, no_unit},
+    {"NamingVariableCheckedBeforeAdaRevision", {"spec.ada"}, {{"MIRELCHOP", "bogus"}, {"MIRELCHOP_ADA", "2023"}}, "",
+     "Error : unknown naming convention (bogus)\n", 7, no_unit},
+    {"AdaRevisionPrintedLiterally", two_sources, {{"MIRELCHOP_ADA", "%2%1"}}, "", unknown_revision("%2%1"), 7,
+     no_unit},
+    {"Latin1AdaRevisionInMessage", two_sources, {{"MIRELCHOP_ADA", "r\xE9vision"}}, "",
+     unknown_revision("r\xE9vision"), 7, no_unit},
+    {"AdaRevisionInFrench", two_sources, {{"LANG", "fr_FR.UTF-8"}, {"MIRELCHOP_ADA", "ada2012"}}, "",
+     "Erreur : révision d'Ada inconnue (ada2012) dans MIRELCHOP_ADA, utilisez 95, 2005, 2012 ou 2022\n", 7,
+     no_unit},
+    {"AdaRevisionInGerman", two_sources, {{"LANG", "de_DE.UTF-8"}, {"MIRELCHOP_ADA", ""}}, "",
+     "Fehler: unbekannte Ada-Revision () in MIRELCHOP_ADA, erlaubt sind 95, 2005, 2012 oder 2022\n", 7, no_unit},
     {"LcAllWinsOverLang", {"nothing.ada"}, {{"LANG", "fr_FR.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, "",
      "Fehler: Datei \"nothing.ada\" kann nicht geöffnet werden\n", 7},
 };
