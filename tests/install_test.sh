@@ -40,7 +40,7 @@ for section in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT FILES "EXIT STATUS"
   grep -qx "\.SH $section" "$page" || { echo "FAIL: manual page has no $section section"; failures=$((failures + 1)); }
 done
 environment=$(sed -n '/^\.SH ENVIRONMENT/,/^\.SH /p' "$page")
-for variable in KOVARDIR MIRELCHOP LC_ALL LC_MESSAGES LANG LANGUAGE; do
+for variable in KOVARDIR MIRELCHOP MIRELCHOP_ADA LC_ALL LC_MESSAGES LANG LANGUAGE; do
   grep -qw -- "$variable" <<<"$environment" || { echo "FAIL: $variable not under ENVIRONMENT"; failures=$((failures + 1)); }
 done
 
