@@ -55,9 +55,10 @@ const std::string french_version_text =
 const Environment french = {{"LANG", "fr_FR.UTF-8"}};
 
 // One invocation in a scratch directory holding the sources `source.ada`
-// (empty), `spec.ada` (package P), `proc.ada` (procedure Q) and `broken.ada`
-// (a stray semicolon at line 2, column 5), the directory `outdir` and the dangling link
-// `dangling`.
+// (empty), `spec.ada` (package P), `proc.ada` (procedure Q), `broken.ada`
+// (a stray semicolon at line 2, column 5) and `interface.ada` (a package
+// named by a word that Ada 2005 reserves), the directory `outdir` and the
+// dangling link `dangling`.
 struct CommandLineCase {
   const char* name;
   std::vector<std::string> args;
@@ -82,6 +83,7 @@ TEST_P(CommandLineTest, PrintsAndEndsAsExpected) {
   write_file(dir + "/spec.ada", "package P is end P;\n");
   write_file(dir + "/proc.ada", "procedure Q is begin null; end Q;\n");
   write_file(dir + "/broken.ada", "package R is\nend;;\n");
+  write_file(dir + "/interface.ada", "package Interface is end Interface;\n");
   ASSERT_EQ(mkdir((dir + "/outdir").c_str(), 0755), 0);
   ASSERT_EQ(symlink("nowhere", (dir + "/dangling").c_str()), 0);
   const CliResult result = run_mirelchop({c.args, c.env, dir});
@@ -183,6 +185,14 @@ const CommandLineCase command_line_cases[] = {
     {"AdaRevision2005", two_sources, {{"MIRELCHOP_ADA", "2005"}}, two_sources_out, "", 0, two_units},
     {"AdaRevision2012", two_sources, {{"MIRELCHOP_ADA", "2012"}}, two_sources_out, "", 0, two_units},
     {"AdaRevision2022", two_sources, {{"MIRELCHOP_ADA", "2022"}}, two_sources_out, "", 0, two_units},
+    {"InterfaceIsAnIdentifierWithoutAdaRevision", {"interface.ada"}, {{"MIRELCHOP_ADA", std::nullopt}},
+     "From interface.ada\nWritting interface.ads\nChopped 1 files.\n", "", 0,
+     {{"interface.ads", "package Interface is end Interface;\n"}}},
+    {"InterfaceIsAnIdentifierInAda95", {"interface.ada"}, {{"MIRELCHOP_ADA", "95"}},
+     "From interface.ada\nWritting interface.ads\nChopped 1 files.\n", "", 0,
+     {{"interface.ads", "package Interface is end Interface;\n"}}},
+    {"InterfaceIsReservedInAda2005", {"interface.ada"}, {{"MIRELCHOP_ADA", "2005"}}, "",
+     "interface.ada:1:9: Syntax error while analysing, can't continue.\n", 7, {{"interface.ads", std::nullopt}}},
     {"AdaRevisionLeavesVersionAsItIs", {"-v"}, {{"MIRELCHOP_ADA", "2022"}}, version_text, "", 0},
     {"AdaRevisionLeavesUsageAsItIs", {"-h"}, {{"MIRELCHOP_ADA", "2012"}}, usage("default", "GNAT"), "", 7},
     {"AdaRevisionEmpty", two_sources, {{"MIRELCHOP_ADA", ""}}, "", unknown_revision(""), 7, no_unit},
