@@ -6,12 +6,15 @@
 The runtime that Debian's gnat package installs is real Ada 2012 and 2022
 code written by others. Each of its .ads and .adb files holds one unit, so a
 chop, one process per file, must end with status 0 and write exactly one
-unit file holding exactly the source's bytes. The files are read where they
+unit file holding exactly the source's bytes; a file that says by
+`pragma No_Body;` alone that its unit has no body holds no unit and must
+give none. The files are read where they
 are installed and never copied into the repository. Status 77 (skipped)
 where the runtime is missing.
 """
 import glob
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -32,6 +35,12 @@ def runtime_directory():
     return directory if os.path.isdir(directory) else None
 
 
+def holds_no_unit(text):
+    """True when the source is nothing but pragma No_Body and comments."""
+    code = re.sub(rb"--[^\n]*", b"", text)
+    return re.fullmatch(rb"\s*pragma\s+No_Body\s*;\s*", code, re.IGNORECASE) is not None
+
+
 def chop_fault(program, env, source, scratch):
     """What is wrong with the chop of `source` into the empty `scratch`, or None."""
     run = subprocess.run([program, source, scratch + "/"], env=env, capture_output=True)
@@ -39,6 +48,9 @@ def chop_fault(program, env, source, scratch):
         if run.returncode != 0:
             return f"status {run.returncode}: {run.stderr.decode(errors='replace').strip()}"
         written = os.listdir(scratch)
+        with open(source, "rb") as original:
+            if holds_no_unit(original.read()):
+                return f"{len(written)} unit files for a source without a unit" if written else None
         if len(written) != 1:
             return f"{len(written)} unit files: {sorted(written)}"
         with open(source, "rb") as original, open(os.path.join(scratch, written[0]), "rb") as unit:
