@@ -170,16 +170,16 @@ static int yylex() {
 
 %%
 
-/* Pragmas. A pragma's value is its final semicolon, and a pragma list's the
-   final semicolon of its last pragma (none: line 0). */
+/* Pragmas. A pragma's value is its final semicolon with the pragma's name
+   as text, and a pragma list's the value of its last pragma (none: line 0). */
 
 pragma
     : PRAGMA defining_identifier SEMICOLON
-        { $$ = $3; }
+        { $$ = $3; $$.text = $2.text; }
     | PRAGMA direct_name LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON
-        { $$ = $6; }
+        { $$ = $6; $$.text = $2.text; }
     | PRAGMA direct_name LEFT_PAREN paren_only_expression RIGHT_PAREN SEMICOLON
-        { $$ = $6; }
+        { $$ = $6; $$.text = $2.text; }
     ;
 
 pragma_argument_list
@@ -1505,12 +1505,20 @@ compilation_unit_list
     ;
 
 /* The pragmas after a library item belong to its unit, which ends with the
-   last of them; then the parse's strings can go. */
+   last of them, up to the first configuration pragma, which opens the next
+   compilation unit; then the parse's strings can go. */
 compilation_unit
-    : context_clause private_opt library_unit pragma_list
+    : context_clause private_opt library_unit trailing_pragma_list
         { compilation_unit_close($4); }
-    | private_opt library_unit pragma_list
+    | private_opt library_unit trailing_pragma_list
         { compilation_unit_close($3); }
+    ;
+
+trailing_pragma_list
+    : %empty
+        { $$ = trailing_pragmas_begin(); }
+    | trailing_pragma_list pragma
+        { $$ = trailing_pragma_add($1, $2); }
     ;
 
 private_opt

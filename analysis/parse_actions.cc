@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "analysis/configuration_pragmas.h"
 #include "analysis/parse_strings.h"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
@@ -28,6 +29,10 @@ NameItem** pending_tail = &pending_context;
 // or null: its trailing pragmas move its end.
 Unit* library_item_unit = nullptr;
 
+// False once a configuration pragma has closed the trailing pragmas of the
+// library item being parsed.
+bool trailing_pragmas_open = false;
+
 // An operator symbol is a string literal, delimited by quotation marks or by
 // their replacement, the percent sign.
 bool is_operator_symbol(const char* name) { return name[0] == '"' || name[0] == '%'; }
@@ -49,6 +54,7 @@ void parse_state_reset() {
   name_items_free(with_names_in_progress);
   with_names_in_progress = nullptr;
   library_item_unit = nullptr;
+  trailing_pragmas_open = false;
   set_name_prefix(nullptr);
   parse_strings_release();
 }
@@ -120,6 +126,16 @@ void subprogram_instantiation_add() {
 void package_specification_close() {
   add_library_unit(SPEC, IS_DECLARATION | IS_PACKAGE);
   unit_leave();
+}
+
+SemanticValue trailing_pragmas_begin() {
+  trailing_pragmas_open = true;
+  return SemanticValue{};
+}
+
+SemanticValue trailing_pragma_add(const SemanticValue& list, const SemanticValue& pragma) {
+  if (trailing_pragmas_open && is_configuration_pragma(pragma.text)) trailing_pragmas_open = false;
+  return trailing_pragmas_open ? pragma : list;
 }
 
 void compilation_unit_close(const SemanticValue& last_pragma) {

@@ -81,6 +81,16 @@ void subprogram_instantiation_add();
 // and the construct left.
 void package_specification_close();
 
+// Begins the pragmas that follow a library item, as a later revision's
+// grammar reads them: none so far (line 0).
+SemanticValue trailing_pragmas_begin();
+
+// The trailing pragmas `list` (line 0: none) with one more `pragma`: the
+// position of its final semicolon, its name as text. A configuration pragma,
+// and every pragma after it, opens the next compilation unit instead: the
+// list stays as it was.
+SemanticValue trailing_pragma_add(const SemanticValue& list, const SemanticValue& pragma);
+
 // Closes a compilation unit whose trailing pragmas end with `last_pragma`
 // (line 0: none): the unit made for its library item, if any, then ends
 // there, and the parse's name strings are released.
