@@ -6,17 +6,31 @@
 #include "analysis/ac_tree.h"
 #include "driver/ac_mem.h"
 #include "driver/messages.h"
+#include "driver/name_folding.h"
 #include "driver/run_settings.h"
+#include "driver/utf8_validity.h"
 
 namespace {
 
-// Only the ASCII capitals are lowered: other bytes, UTF-8 included, pass as they are.
+// Lowers an ASCII capital; every other byte passes as it is.
 char lower_ascii(char byte) { return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte; }
+
+// file_name for a full name of `length` bytes holding some beyond ASCII:
+// folded as the source's encoding asks, so its length may change.
+char* folded_file_name(const Unit* unit, size_t length, char dot, const char* extension) {
+  char* name = static_cast<char*>(ac_alloc(folded_capacity(length) + std::strlen(extension) + 1));
+  const size_t folded = fold_name(unit->full_name, length, current_source_utf8, name);
+  for (size_t i = 0; i < folded; ++i)
+    if (name[i] == '.') name[i] = dot;
+  std::strcpy(name + folded, extension);
+  return name;
+}
 
 // Copies the lowered full name into a zero-filled block with room for
 // `extension`, turning dots into `dot`, and appends the extension.
 char* file_name(const Unit* unit, char dot, const char* extension) {
   const size_t length = std::strlen(unit->full_name);
+  if (beyond_ascii(unit->full_name, length)) return folded_file_name(unit, length, dot, extension);
   char* name = static_cast<char*>(ac_alloc(length + std::strlen(extension) + 1));
   for (size_t i = 0; i < length; ++i) {
     const char byte = unit->full_name[i];
@@ -47,6 +61,13 @@ void select_naming_convention(const QString& name) {
   } else {
     fail(7, translate("Error", "Error : unknown naming convention (%1)\n", "%1 is a string").arg(name));
   }
+}
+
+void settle_name_folding(int source_fd, const Unit* first_unit) {
+  bool names_beyond_ascii = false;
+  for (const Unit* unit = first_unit; unit != nullptr && !names_beyond_ascii; unit = unit->next)
+    names_beyond_ascii = beyond_ascii(unit->full_name, std::strlen(unit->full_name));
+  current_source_utf8 = names_beyond_ascii && file_is_utf8(source_fd);
 }
 
 const char* naming_convention_name() { return naming_convention == vesk_file_name ? "VESK" : "GNAT"; }

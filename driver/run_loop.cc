@@ -13,6 +13,7 @@
 #include "chop/chopper.h"
 #include "chop/later_sources.h"
 #include "driver/messages.h"
+#include "driver/naming.h"
 #include "driver/run_settings.h"
 
 namespace {
@@ -51,6 +52,7 @@ int run_sources(const std::vector<const char*>& sources) {
     }
     analysis_begin(stream, ada_revision);
     parse_compilation();
+    settle_name_folding(fileno(stream), units_first());
     std::fclose(stream);
     run_total += chop_file(source, units_first());
     units_free_all();

@@ -12,6 +12,10 @@ using NamingFunction = char* (*)(const Unit* unit);
 
 // Settings of the run, filled at start-up and read for the rest of it.
 extern const char* current_source_name;     // the command-line word of the source being processed
+// The source being processed is valid UTF-8. Set for every source by
+// settle_name_folding, and true only when one of its unit names holds a
+// byte beyond ASCII, the one case where its names' folding depends on it.
+extern bool current_source_utf8;
 extern NamingFunction naming_convention;    // the file-naming function in force
 extern bool naming_from_default;            // MIRELCHOP was absent at start-up
 extern bool list_only;                      // -l: print generated file names only, no total

@@ -1,51 +1,167 @@
 #include "driver/naming.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
 
 #include "analysis/ac_tree.h"
 #include "driver/ac_mem.h"
 #include "driver/run_settings.h"
+#include "tests/cli_harness.h"
 #include "tests/stream_capture.h"
 
 namespace {
 
+// How a row's name is folded: ASCII names must come out alike whatever the
+// source's encoding, so those rows run under both.
+enum SourceEncoding { ANY_ENCODING, UTF8_SOURCE, LATIN1_SOURCE };
+
 struct FileNameCase {
+  const char* name;  // row name
   const char* full_name;
   UnitKind kind;
+  SourceEncoding encoding;
   const char* gnat;
   const char* vesk;
 };
 
+void PrintTo(const FileNameCase& c, std::ostream* os) { *os << c.name; }
+
 const FileNameCase file_name_cases[] = {
-    {"Parent.Child.Leaf", SPEC, "parent-child-leaf.ads", "parent.child.leaf.1.ada"},
-    {"Parent.Child", BODY, "parent-child.adb", "parent.child.2.ada"},
-    {"Text_IO", BODY, "text_io.adb", "text_io.2.ada"},
-    {"Main", PROC, "main.adb", "main.2.ada"},
-    {"Ada.Strings", SPEC, "ada-strings.ads", "ada.strings.1.ada"},
-    {"A.B", SPEC, "a~b.ads", "a.b.1.ada"},
-    {"S.Util", BODY, "s~util.adb", "s.util.2.ada"},
-    {"I.X", SPEC, "i~x.ads", "i.x.1.ada"},
-    {"G.H", SPEC, "g~h.ads", "g.h.1.ada"},
-    {"B.C", SPEC, "b-c.ads", "b.c.1.ada"},
-    {"S", SPEC, "s.ads", "s.1.ada"},
-    {"As.B", SPEC, "as-b.ads", "as.b.1.ada"},
-    {"P.A.B", BODY, "p-a-b.adb", "p.a.b.2.ada"},
-    {"R\xC3\x89SUM\xC3\x89.Z9", SPEC, "r\xC3\x89sum\xC3\x89-z9.ads", "r\xC3\x89sum\xC3\x89.z9.1.ada"},
+    {"ChildOfChild", "Parent.Child.Leaf", SPEC, ANY_ENCODING, "parent-child-leaf.ads", "parent.child.leaf.1.ada"},
+    {"ChildBody", "Parent.Child", BODY, ANY_ENCODING, "parent-child.adb", "parent.child.2.ada"},
+    {"Underscore", "Text_IO", BODY, ANY_ENCODING, "text_io.adb", "text_io.2.ada"},
+    {"Procedure", "Main", PROC, ANY_ENCODING, "main.adb", "main.2.ada"},
+    {"PredefinedParent", "Ada.Strings", SPEC, ANY_ENCODING, "ada-strings.ads", "ada.strings.1.ada"},
+    {"TildeAfterA", "A.B", SPEC, ANY_ENCODING, "a~b.ads", "a.b.1.ada"},
+    {"TildeAfterS", "S.Util", BODY, ANY_ENCODING, "s~util.adb", "s.util.2.ada"},
+    {"TildeAfterI", "I.X", SPEC, ANY_ENCODING, "i~x.ads", "i.x.1.ada"},
+    {"TildeAfterG", "G.H", SPEC, ANY_ENCODING, "g~h.ads", "g.h.1.ada"},
+    {"NoTildeAfterB", "B.C", SPEC, ANY_ENCODING, "b-c.ads", "b.c.1.ada"},
+    {"OneLetterAlone", "S", SPEC, ANY_ENCODING, "s.ads", "s.1.ada"},
+    {"NoTildeAfterTwoLetters", "As.B", SPEC, ANY_ENCODING, "as-b.ads", "as.b.1.ada"},
+    {"NoTildeDeeper", "P.A.B", BODY, ANY_ENCODING, "p-a-b.adb", "p.a.b.2.ada"},
+    // UTF-8 sources: characters lower by their simple lower-case mapping.
+    {"Utf8Resume", "R\xC3\x89SUM\xC3\x89.Z9", SPEC, UTF8_SOURCE, "r\xC3\xA9sum\xC3\xA9-z9.ads",
+     "r\xC3\xA9sum\xC3\xA9.z9.1.ada"},
+    {"Utf8Groesse", "Gr\xC3\xB6\xC3\x9F" "e", SPEC, UTF8_SOURCE, "gr\xC3\xB6\xC3\x9F" "e.ads",
+     "gr\xC3\xB6\xC3\x9F" "e.1.ada"},
+    {"Utf8Oel", "\xC3\x96L", SPEC, UTF8_SOURCE, "\xC3\xB6l.ads", "\xC3\xB6l.1.ada"},
+    {"Utf8Child", "\xC3\x84.\xC3\x96", SPEC, UTF8_SOURCE, "\xC3\xA4-\xC3\xB6.ads", "\xC3\xA4.\xC3\xB6.1.ada"},
+    // Capital sigma lowers to the plain sigma even at the end: one character to one.
+    {"Utf8Greek", "\xCE\xA3\xCE\x99\xCE\x93\xCE\x9C\xCE\x91", BODY, UTF8_SOURCE,
+     "\xCF\x83\xCE\xB9\xCE\xB3\xCE\xBC\xCE\xB1.adb", "\xCF\x83\xCE\xB9\xCE\xB3\xCE\xBC\xCE\xB1.2.ada"},
+    {"Utf8Cyrillic", "\xD0\x94\xD0\x90\xD0\x9D\xD0\x9D\xD0\xAB\xD0\x95", PROC, UTF8_SOURCE,
+     "\xD0\xB4\xD0\xB0\xD0\xBD\xD0\xBD\xD1\x8B\xD0\xB5.adb", "\xD0\xB4\xD0\xB0\xD0\xBD\xD0\xBD\xD1\x8B\xD0\xB5.2.ada"},
+    // U+023A has two bytes, its lower case U+2C65 three.
+    {"Utf8LowerCaseLonger", "P.\xC8\xBA\xC8\xBA", SPEC, UTF8_SOURCE, "p-\xE2\xB1\xA5\xE2\xB1\xA5.ads",
+     "p.\xE2\xB1\xA5\xE2\xB1\xA5.1.ada"},
+    // The Kelvin sign, three bytes, lowers to an ASCII k.
+    {"Utf8LowerCaseShorter", "\xE2\x84\xAAZ", SPEC, UTF8_SOURCE, "kz.ads", "kz.1.ada"},
+    // A capital I with a dot above keeps its form: as an ASCII i it would share IZ's file.
+    {"Utf8DottedCapitalIKept", "\xC4\xB0Z", SPEC, UTF8_SOURCE, "\xC4\xB0z.ads", "\xC4\xB0z.1.ada"},
+    {"Utf8FourBytes", "\xF0\x90\x90\x80X", SPEC, UTF8_SOURCE, "\xF0\x90\x90\xA8x.ads", "\xF0\x90\x90\xA8x.1.ada"},
+    {"Utf8WithoutCase", "\xE6\x97\xA5.\xC3\xA9t\xC3\xA9", BODY, UTF8_SOURCE, "\xE6\x97\xA5-\xC3\xA9t\xC3\xA9.adb",
+     "\xE6\x97\xA5.\xC3\xA9t\xC3\xA9.2.ada"},
+    {"Utf8IncompleteCharacterKept", "A\xC3", SPEC, UTF8_SOURCE, "a\xC3.ads", "a\xC3.1.ada"},
+    // Latin-1 sources: bytes 0xC0 to 0xDE lower by 0x20, but for 0xD7.
+    {"Latin1Oel", "\xC4L", SPEC, LATIN1_SOURCE, "\xE4l.ads", "\xE4l.1.ada"},
+    {"Latin1MultiplicationSignKept", "A\xD7" "B", SPEC, LATIN1_SOURCE, "a\xD7" "b.ads", "a\xD7" "b.1.ada"},
+    {"Latin1RangeEnds", "\xC0\xDE\xDF\xBF\xFF", BODY, LATIN1_SOURCE, "\xE0\xFE\xDF\xBF\xFF.adb",
+     "\xE0\xFE\xDF\xBF\xFF.2.ada"},
+    {"Latin1Child", "\xC9T\xC9.\xD6L", SPEC, LATIN1_SOURCE, "\xE9t\xE9-\xF6l.ads", "\xE9t\xE9.\xF6l.1.ada"},
+    // UTF-8 bytes in a source that is not UTF-8 elsewhere fold as Latin-1 bytes.
+    {"Utf8NameInLatin1Source", "Gr\xC3\xB6\xC3\x9F" "e", SPEC, LATIN1_SOURCE, "gr\xE3\xB6\xE3\x9F" "e.ads",
+     "gr\xE3\xB6\xE3\x9F" "e.1.ada"},
 };
 
-TEST(NamingTest, FileNamesUnderBothConventions) {
-  for (const FileNameCase& c : file_name_cases) {
+class FileNameTest : public ::testing::TestWithParam<FileNameCase> {
+ protected:
+  void TearDown() override { current_source_utf8 = false; }
+};
+
+TEST_P(FileNameTest, UnderBothConventions) {
+  const FileNameCase& c = GetParam();
+  for (const bool utf8 : {false, true}) {
+    if ((c.encoding == UTF8_SOURCE && !utf8) || (c.encoding == LATIN1_SOURCE && utf8)) continue;
+    current_source_utf8 = utf8;
     Unit unit = {};
     unit.kind = c.kind;
     unit.full_name = const_cast<char*>(c.full_name);
     char* gnat = gnat_file_name(&unit);
     char* vesk = vesk_file_name(&unit);
-    EXPECT_STREQ(gnat, c.gnat) << c.full_name;
-    EXPECT_STREQ(vesk, c.vesk) << c.full_name;
+    EXPECT_STREQ(gnat, c.gnat) << (utf8 ? "UTF-8" : "Latin-1");
+    EXPECT_STREQ(vesk, c.vesk) << (utf8 ? "UTF-8" : "Latin-1");
     ac_free(gnat);
     ac_free(vesk);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, FileNameTest, ::testing::ValuesIn(file_name_cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct FoldingCase {
+  const char* name;  // row name
+  std::string source;
+  std::vector<const char*> unit_names;
+  bool utf8;  // the folding by UTF-8 characters is chosen
+};
+
+void PrintTo(const FoldingCase& c, std::ostream* os) { *os << c.name; }
+
+const FoldingCase folding_cases[] = {
+    {"AsciiNamesInUtf8Source", "-- \xC3\xA9t\xC3\xA9\npackage P is end P;\n", {"P", "Q"}, false},
+    {"AsciiNamesInLatin1Source", "-- \xE9t\xE9\npackage P is end P;\n", {"P"}, false},
+    {"Utf8NameInUtf8Source", "package \xC3\x96L is end \xC3\x96L;\n", {"\xC3\x96L"}, true},
+    {"Utf8NameAfterAsciiOnes", "package A is end A;\npackage \xC3\x96L is end \xC3\x96L;\n", {"A", "\xC3\x96L"}, true},
+    {"ByteOrderMarkFirst", "\xEF\xBB\xBFpackage \xC3\x96L is end \xC3\x96L;\n", {"\xC3\x96L"}, true},
+    {"Utf8NameWithLatin1Comment", "package \xC3\x96L is end \xC3\x96L; -- \xE9t\xE9\n", {"\xC3\x96L"}, false},
+    {"Latin1Name", "package \xC4L is end \xC4L;\n", {"\xC4L"}, false},
+    {"CharacterCutShortAtTheEnd", "package \xC3\x96L is end \xC3\x96L;\n--\xE2\x82", {"\xC3\x96L"}, false},
+    {"SubunitPrefixBeyondAscii", "separate (\xC3\x96L) procedure Q is begin null; end Q;\n",
+     {"\xC3\x96L.Q"}, true},
+};
+
+class NameFoldingTest : public ::testing::TestWithParam<FoldingCase> {
+ protected:
+  void TearDown() override { current_source_utf8 = false; }
+};
+
+// The choice is made afresh for each source, whatever the previous one was,
+// and leaves the source's offset alone.
+TEST_P(NameFoldingTest, ChosenPerSourceFromItsNamesAndBytes) {
+  const FoldingCase& c = GetParam();
+  ScratchDir dir;
+  const std::string path = dir.path + "/source.ada";
+  write_file(path, c.source);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(lseek(fd, 7, SEEK_SET), 7);
+  std::vector<Unit> units(c.unit_names.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    units[i].full_name = const_cast<char*>(c.unit_names[i]);
+    units[i].next = i + 1 < units.size() ? &units[i + 1] : nullptr;
+  }
+  for (const bool previous : {false, true}) {
+    current_source_utf8 = previous;
+    settle_name_folding(fd, units.data());
+    EXPECT_EQ(current_source_utf8, c.utf8) << "after a source with UTF-8 folding " << previous;
+  }
+  EXPECT_EQ(lseek(fd, 0, SEEK_CUR), 7);
+  close(fd);
+}
+
+TEST(NamingTest, NoUnitsMeansNoUtf8Folding) {
+  current_source_utf8 = true;
+  settle_name_folding(-1, nullptr);
+  EXPECT_FALSE(current_source_utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NameFoldingTest, ::testing::ValuesIn(folding_cases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NamingTest, SelectionIgnoresCaseOnlyAndReportsTheNameAsGiven) {
   struct SelectCase {
