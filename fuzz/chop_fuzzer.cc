@@ -201,6 +201,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FILE* stream = std::fopen(source_name, "r");
   fuzz_check(stream != nullptr, "cannot open the source");
   const bool accepted = parse_source(stream, ADA_95);
+  // As the run loop does, so that names beyond ASCII fold as in a run.
+  if (accepted) settle_name_folding(fileno(stream), units_first());
   std::fclose(stream);
   if (!accepted) return 0;
   check_unit_list(source, source_name, ADA_95);
