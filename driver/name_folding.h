@@ -3,8 +3,11 @@
 
 #include <cstddef>
 
-// True when some byte of the `length` bytes at `text` is 0x80 or above.
-bool beyond_ascii(const char* text, std::size_t length);
+// Lowers an ASCII capital; every other byte passes as it is.
+constexpr char lower_ascii(char byte) { return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte; }
+
+// True when some byte of the NUL-terminated `text` is 0x80 or above.
+bool beyond_ascii(const char* text);
 
 // The most bytes fold_name can write for a name of `length` bytes: lowering
 // a character can lengthen its UTF-8 form (U+023A, two bytes, lowers to

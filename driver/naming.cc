@@ -12,9 +12,6 @@
 
 namespace {
 
-// Lowers an ASCII capital; every other byte passes as it is.
-char lower_ascii(char byte) { return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte; }
-
 // file_name for a full name of `length` bytes holding some beyond ASCII:
 // folded as the source's encoding asks, so its length may change.
 char* folded_file_name(const Unit* unit, size_t length, char dot, const char* extension) {
@@ -27,14 +24,20 @@ char* folded_file_name(const Unit* unit, size_t length, char dot, const char* ex
 }
 
 // Copies the lowered full name into a zero-filled block with room for
-// `extension`, turning dots into `dot`, and appends the extension.
+// `extension`, turning dots into `dot`, and appends the extension. A name
+// found to hold a byte beyond ASCII, rare, is made again by folded_file_name.
 char* file_name(const Unit* unit, char dot, const char* extension) {
   const size_t length = std::strlen(unit->full_name);
-  if (beyond_ascii(unit->full_name, length)) return folded_file_name(unit, length, dot, extension);
   char* name = static_cast<char*>(ac_alloc(length + std::strlen(extension) + 1));
+  unsigned char bytes_seen = 0;
   for (size_t i = 0; i < length; ++i) {
     const char byte = unit->full_name[i];
+    bytes_seen |= static_cast<unsigned char>(byte);
     name[i] = byte == '.' ? dot : lower_ascii(byte);
+  }
+  if (bytes_seen >= 0x80) {
+    ac_free(name);
+    return folded_file_name(unit, length, dot, extension);
   }
   std::strcpy(name + length, extension);
   return name;
@@ -66,7 +69,7 @@ void select_naming_convention(const QString& name) {
 void settle_name_folding(int source_fd, const Unit* first_unit) {
   bool names_beyond_ascii = false;
   for (const Unit* unit = first_unit; unit != nullptr && !names_beyond_ascii; unit = unit->next)
-    names_beyond_ascii = beyond_ascii(unit->full_name, std::strlen(unit->full_name));
+    names_beyond_ascii = beyond_ascii(unit->full_name);
   current_source_utf8 = names_beyond_ascii && file_is_utf8(source_fd);
 }
 
