@@ -48,8 +48,12 @@ void utf8_validity_feed(Utf8Validity& validity, const char* data, std::size_t si
   while (byte < end) {
     if (validity.continuations_left == 0) {
       // Between characters, runs of ASCII go by eight bytes at a time.
-      uint64_t word;
-      while (end - byte >= 8 && (std::memcpy(&word, byte, 8), (word & high_bits) == 0)) byte += 8;
+      while (end - byte >= 8) {
+        uint64_t word;
+        std::memcpy(&word, byte, sizeof word);
+        if ((word & high_bits) != 0) break;
+        byte += 8;
+      }
       if (byte == end) break;
       if (*byte < 0x80) {
         ++byte;
