@@ -10,6 +10,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 struct ValidityCase {
   const char* name;  // row name
   std::string text;
@@ -26,7 +28,7 @@ const ValidityCase validity_cases[] = {
     {"Ascii", "package P is end P;\n", true},
     {"ByteOrderMark", "\xEF\xBB\xBFpackage P is end P;\n", true},
     {"TwoThreeAndFourBytes", "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x98\x80", true},
-    {"SmallestOfEachLength", std::string("\x00 \xC2\x80 \xE0\xA0\x80 \xF0\x90\x80\x80", 15), true},
+    {"SmallestOfEachLength", "\x00 \xC2\x80 \xE0\xA0\x80 \xF0\x90\x80\x80"s, true},
     {"AroundTheSurrogates", "\xED\x9F\xBF \xEE\x80\x80", true},
     {"LargestCodePoint", "\xF4\x8F\xBF\xBF", true},
     {"AfterLongAsciiRun", ascii_run + "\xC3\x96L" + ascii_run, true},
