@@ -1,18 +1,14 @@
 #include "driver/name_folding.h"
 
-#include <QChar>
-
 #include "driver/utf8_codec.h"
 
 namespace {
 
-// The capital I with a dot above, which keeps its form (see fold_name).
-constexpr char32_t dotted_capital_i = 0x130;
-
-// Lowers a Latin-1 capital; every other byte is returned unchanged.
-unsigned char lower_latin1(unsigned char byte) {
-  if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return byte + 0x20;
-  return static_cast<unsigned char>(lower_ascii(static_cast<char>(byte)));
+// Lowers a Latin-1 capital, given as its code; every other code is returned
+// unchanged.
+char32_t lower_latin1(char32_t code) {
+  if (code >= 0xC0 && code <= 0xDE && code != 0xD7) return code + 0x20;
+  return code < 0x80 ? static_cast<unsigned char>(lower_ascii(static_cast<char>(code))) : code;
 }
 
 }  // namespace
@@ -31,7 +27,7 @@ std::size_t fold_name(const char* name, std::size_t length, bool utf8, char* out
     char32_t code;
     const std::size_t count = utf8 && bytes[index] >= 0x80 ? utf8_decode(bytes + index, length - index, code) : 0;
     if (count != 0) {
-      written += utf8_encode(code == dotted_capital_i ? code : QChar::toLower(code), out + written);
+      written += utf8_encode(lower_latin1(code), out + written);
       index += count;
     } else {
       out[written++] = utf8 ? lower_ascii(name[index]) : static_cast<char>(lower_latin1(bytes[index]));

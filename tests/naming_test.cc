@@ -51,19 +51,18 @@ const FileNameCase file_name_cases[] = {
      "gr\xC3\xB6\xC3\x9F" "e.1.ada"},
     {"Utf8Oel", "\xC3\x96L", SPEC, UTF8_SOURCE, "\xC3\xB6l.ads", "\xC3\xB6l.1.ada"},
     {"Utf8Child", "\xC3\x84.\xC3\x96", SPEC, UTF8_SOURCE, "\xC3\xA4-\xC3\xB6.ads", "\xC3\xA4.\xC3\xB6.1.ada"},
-    // Capital sigma lowers to the plain sigma even at the end: one character to one.
-    {"Utf8Greek", "\xCE\xA3\xCE\x99\xCE\x93\xCE\x9C\xCE\x91", BODY, UTF8_SOURCE,
-     "\xCF\x83\xCE\xB9\xCE\xB3\xCE\xBC\xCE\xB1.adb", "\xCF\x83\xCE\xB9\xCE\xB3\xCE\xBC\xCE\xB1.2.ada"},
-    {"Utf8Cyrillic", "\xD0\x94\xD0\x90\xD0\x9D\xD0\x9D\xD0\xAB\xD0\x95", PROC, UTF8_SOURCE,
-     "\xD0\xB4\xD0\xB0\xD0\xBD\xD0\xBD\xD1\x8B\xD0\xB5.adb", "\xD0\xB4\xD0\xB0\xD0\xBD\xD0\xBD\xD1\x8B\xD0\xB5.2.ada"},
-    // U+023A has two bytes, its lower case U+2C65 three.
-    {"Utf8LowerCaseLonger", "P.\xC8\xBA\xC8\xBA", SPEC, UTF8_SOURCE, "p-\xE2\xB1\xA5\xE2\xB1\xA5.ads",
-     "p.\xE2\xB1\xA5\xE2\xB1\xA5.1.ada"},
-    // The Kelvin sign, three bytes, lowers to an ASCII k.
-    {"Utf8LowerCaseShorter", "\xE2\x84\xAAZ", SPEC, UTF8_SOURCE, "kz.ads", "kz.1.ada"},
-    // A capital I with a dot above keeps its form: as an ASCII i it would share IZ's file.
+    // Beyond Latin-1, letters keep their case, as GNAT keeps them in file names.
+    {"Utf8GreekKept", "\xCE\xA3\xCE\x99\xCE\x93\xCE\x9C\xCE\x91", BODY, UTF8_SOURCE,
+     "\xCE\xA3\xCE\x99\xCE\x93\xCE\x9C\xCE\x91.adb", "\xCE\xA3\xCE\x99\xCE\x93\xCE\x9C\xCE\x91.2.ada"},
+    {"Utf8CyrillicKept", "\xD0\x94\xD0\x90Z", PROC, UTF8_SOURCE, "\xD0\x94\xD0\x90z.adb", "\xD0\x94\xD0\x90z.2.ada"},
+    // Latin Extended-A: the L with stroke and the Z with acute keep their case, the O with acute lowers.
+    {"Utf8LatinExtendedKept", "\xC5\x81\xC3\x93" "D\xC5\xB9", SPEC, UTF8_SOURCE,
+     "\xC5\x81\xC3\xB3" "d\xC5\xB9.ads", "\xC5\x81\xC3\xB3" "d\xC5\xB9.1.ada"},
+    // The ends of the Latin-1 capitals: U+00C0 and U+00DE lower, U+00DF and U+00D7 stay.
+    {"Utf8Latin1Range", "\xC3\x80\xC3\x9E\xC3\x9F\xC3\x97", SPEC, UTF8_SOURCE, "\xC3\xA0\xC3\xBE\xC3\x9F\xC3\x97.ads",
+     "\xC3\xA0\xC3\xBE\xC3\x9F\xC3\x97.1.ada"},
     {"Utf8DottedCapitalIKept", "\xC4\xB0Z", SPEC, UTF8_SOURCE, "\xC4\xB0z.ads", "\xC4\xB0z.1.ada"},
-    {"Utf8FourBytes", "\xF0\x90\x90\x80X", SPEC, UTF8_SOURCE, "\xF0\x90\x90\xA8x.ads", "\xF0\x90\x90\xA8x.1.ada"},
+    {"Utf8FourBytesKept", "\xF0\x90\x90\x80X", SPEC, UTF8_SOURCE, "\xF0\x90\x90\x80x.ads", "\xF0\x90\x90\x80x.1.ada"},
     {"Utf8WithoutCase", "\xE6\x97\xA5.\xC3\xA9t\xC3\xA9", BODY, UTF8_SOURCE, "\xE6\x97\xA5-\xC3\xA9t\xC3\xA9.adb",
      "\xE6\x97\xA5.\xC3\xA9t\xC3\xA9.2.ada"},
     {"Utf8IncompleteCharacterKept", "A\xC3", SPEC, UTF8_SOURCE, "a\xC3.ads", "a\xC3.1.ada"},
