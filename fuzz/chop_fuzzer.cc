@@ -1,9 +1,10 @@
-// Fuzz target: the whole chop of one source in a scratch directory, under
-// both naming conventions. An accepted source must come out as unit files
-// that hold exactly their share of the text, so that together they are the
-// source; when two units share a file name, or a name is too long for the
-// file system, the chop must stop there with its status, the files before
-// it complete. No temporary copy may be left behind.
+// Fuzz target: the whole chop of one source in a scratch directory, read as
+// Ada 95 and as a later revision, under both naming conventions. An
+// accepted source must come out as unit files that hold exactly their share
+// of the text, so that together they are the source; when two units share a
+// file name, or a name is too long for the file system, the chop must stop
+// there with its status, the files before it complete. No temporary copy
+// may be left behind.
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -198,15 +199,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   fuzz_check(out != nullptr && std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0,
              "cannot write the source");
 
-  FILE* stream = std::fopen(source_name, "r");
-  fuzz_check(stream != nullptr, "cannot open the source");
-  const bool accepted = parse_source(stream, ADA_95);
-  // As the run loop does, so that names beyond ASCII fold as in a run.
-  if (accepted) settle_name_folding(fileno(stream), units_first());
-  std::fclose(stream);
-  if (!accepted) return 0;
-  check_unit_list(source, source_name, ADA_95);
-  for (const Convention& convention : conventions) check_chop(source, convention);
-  units_free_all();
+  for (const AdaRevision revision : {ADA_95, later_revision(size)}) {
+    FILE* stream = std::fopen(source_name, "r");
+    fuzz_check(stream != nullptr, "cannot open the source");
+    const bool accepted = parse_source(stream, revision);
+    // As the run loop does, so that names beyond ASCII fold as in a run.
+    if (accepted) settle_name_folding(fileno(stream), units_first());
+    std::fclose(stream);
+    if (!accepted) continue;
+    check_unit_list(source, source_name, revision);
+    for (const Convention& convention : conventions) check_chop(source, convention);
+    units_free_all();
+  }
   return 0;
 }
