@@ -1,5 +1,7 @@
 #include "tests/cli_harness.h"
 
+#include <gtest/gtest.h>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -121,4 +123,18 @@ std::vector<std::string> list_dir(const std::string& dir) {
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+std::pair<std::string, std::string> expect_unit_files(const std::string& dir, const UnitFiles& files) {
+  std::string listing;
+  std::string joined;
+  for (const auto& [name, text] : files) {
+    listing += name + "\n";
+    const std::optional<std::string> content = read_file(dir + "/" + name);
+    EXPECT_TRUE(content) << name;
+    if (!content) continue;
+    EXPECT_EQ(*content, text) << name;
+    joined += *content;
+  }
+  return {listing, joined};
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Environment of a run: a variable mapped to nullopt is unset. The child
@@ -52,5 +53,13 @@ std::optional<std::string> read_file(const std::string& path);
 
 // The names in `dir`, sorted, without "." and "..".
 std::vector<std::string> list_dir(const std::string& dir);
+
+// Unit files a run must have written: name and exact text, in writing order.
+using UnitFiles = std::vector<std::pair<std::string, std::string>>;
+
+// Checks that each of `files` is in `dir` with its exact text (a test
+// failure for each that is not), and returns what `-l` lists for them and
+// their texts joined in order.
+std::pair<std::string, std::string> expect_unit_files(const std::string& dir, const UnitFiles& files);
 
 #endif

@@ -4,8 +4,6 @@
 // same source otherwise than another.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <iterator>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -21,7 +19,7 @@ struct RevisionChopRow {
   const char* name;
   const char* revision;  // MIRELCHOP_ADA
   std::string source;
-  std::vector<std::pair<std::string, std::string>> files;  // name, exact text
+  UnitFiles files;
   int status = 0;
   std::string err = "";  // standard error, exactly
 };
@@ -92,19 +90,10 @@ TEST_P(RevisionChopTest, UnitFilesMakeUpTheSource) {
   const CliResult result = run_mirelchop({{"-l", "source.txt"}, {{"MIRELCHOP_ADA", row.revision}}, scratch.path});
   EXPECT_EQ(result.status, row.status);
   EXPECT_EQ(result.err, row.err);
-  std::string listing;
-  std::string joined;
-  for (const auto& [name, text] : row.files) {
-    listing += name + "\n";
-    const auto content = read_file(scratch.path + "/" + name);
-    ASSERT_TRUE(content) << name;
-    EXPECT_EQ(*content, text) << name;
-    joined += *content;
-  }
+  const auto [listing, joined] = expect_unit_files(scratch.path, row.files);
   EXPECT_EQ(result.out, listing);
   if (row.status == 0) EXPECT_EQ(joined, row.source);
-  const auto entries = std::distance(std::filesystem::directory_iterator(scratch.path), {});
-  EXPECT_EQ(static_cast<std::size_t>(entries), row.files.size() + 1) << "source.txt and the unit files only";
+  EXPECT_EQ(list_dir(scratch.path).size(), row.files.size() + 1) << "source.txt and the unit files only";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, RevisionChopTest, ::testing::ValuesIn(revision_chop_rows),

@@ -16,8 +16,8 @@ namespace {
 struct TrailingPragmaRow {
   const char* name;
   std::string source;
-  std::vector<std::pair<std::string, std::string>> files;  // name, exact text
-  std::string err = "";                                    // standard error, exactly
+  UnitFiles files;
+  std::string err = "";  // standard error, exactly
 };
 
 void PrintTo(const TrailingPragmaRow& row, std::ostream* os) { *os << row.name; }
@@ -69,15 +69,7 @@ TEST_P(TrailingPragmaTest, UnitFilesKeepTheirPragmasAndMakeUpTheSource) {
   write_file(scratch.path + "/source.txt", row.source);
   const CliResult result = run_mirelchop({{"-l", "source.txt"}, {}, scratch.path});
   ASSERT_EQ(result.status, 0) << result.err;
-  std::string listing;
-  std::string joined;
-  for (const auto& [name, text] : row.files) {
-    listing += name + "\n";
-    const auto content = read_file(scratch.path + "/" + name);
-    ASSERT_TRUE(content) << name;
-    EXPECT_EQ(*content, text) << name;
-    joined += *content;
-  }
+  const auto [listing, joined] = expect_unit_files(scratch.path, row.files);
   EXPECT_EQ(result.out, listing);
   EXPECT_EQ(result.err, row.err);
   EXPECT_EQ(joined, row.source);
