@@ -26,21 +26,14 @@ extern int traced2022_debug;
 
 namespace {
 
-// parse_compilation, with a traced parser and its trace switched on.
-int traced_compilation_95() {
+// parse_compilation, with the traced parser `parse` and its trace switch
+// `debug` switched on.
+template <int (*parse)(), int* debug>
+int traced_compilation() {
   parse_state_reset();
-  traced_debug = 1;
-  const int result = traced_parse();
-  traced_debug = 0;
-  parse_strings_release();
-  return result;
-}
-
-int traced_compilation_2022() {
-  parse_state_reset();
-  traced2022_debug = 1;
-  const int result = traced2022_parse();
-  traced2022_debug = 0;
+  *debug = 1;
+  const int result = parse();
+  *debug = 0;
   parse_strings_release();
   return result;
 }
@@ -57,8 +50,8 @@ struct GrammarRow {
 
 // The later revisions' grammar reads every Ada 95 file of the corpus too.
 const GrammarRow grammar_rows[] = {
-    {"Ada95", 526, traced_compilation_95, ADA_95, {"grammar"}},
-    {"Ada2022", 634, traced_compilation_2022, ADA_2022, {"grammar", "grammar2022"}},
+    {"Ada95", 526, traced_compilation<traced_parse, &traced_debug>, ADA_95, {"grammar"}},
+    {"Ada2022", 634, traced_compilation<traced2022_parse, &traced2022_debug>, ADA_2022, {"grammar", "grammar2022"}},
 };
 
 void PrintTo(const GrammarRow& row, std::ostream* out) { *out << row.name; }
