@@ -180,6 +180,8 @@ pragma
         { $$ = $6; $$.text = $2.text; }
     | PRAGMA direct_name LEFT_PAREN paren_only_expression RIGHT_PAREN SEMICOLON
         { $$ = $6; $$.text = $2.text; }
+    | PRAGMA INTERFACE LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON
+        { $$ = $6; $$.text = parse_string_copy("interface"); }
     ;
 
 pragma_argument_list
@@ -225,15 +227,34 @@ aspect_mark
     | direct_name TICK direct_name
     ;
 
+/* The Global aspect names its objects with modes: `in out X`, `in all`,
+   `(in X, Y; out Z)`. */
 aspect_definition
     : expression
-    | global_mode expression
+    | global_mode global_designator
+    | LEFT_PAREN global_element_list RIGHT_PAREN
     ;
 
 global_mode
     : IN
     | IN OUT
     | OUT
+    ;
+
+global_designator
+    : ALL
+    | SYNCHRONIZED
+    | name
+    ;
+
+global_element_list
+    : global_mode global_set
+    | global_element_list SEMICOLON global_mode global_set
+    ;
+
+global_set
+    : global_designator
+    | global_set COMMA global_designator
     ;
 
 /* Declarations. */
@@ -930,6 +951,13 @@ iteration
     | defining_identifier COLON subtype_indication OF reverse_opt name iterator_filter_opt
     ;
 
+/* A loop over what a procedure passes to the loop body: its parameters
+   named, or given with their types, then the call. */
+procedural_iterator
+    : LEFT_PAREN defining_identifier_list RIGHT_PAREN OF name iterator_filter_opt
+    | formal_part OF name iterator_filter_opt
+    ;
+
 reverse_opt
     : %empty
     | REVERSE
@@ -1040,6 +1068,7 @@ iteration_scheme_opt
     : %empty
     | WHILE expression
     | FOR iteration
+    | FOR procedural_iterator
     | PARALLEL FOR iteration
     | PARALLEL LEFT_PAREN chunk_specification RIGHT_PAREN FOR iteration
     ;
