@@ -25,16 +25,9 @@
 
 static void yyerror(const char*) { report_syntax_error(); }
 
-/* The next token with its position; identifiers and literals bring their
-   text, kept in the parse's string store. */
-static int yylex() {
-  const int token = next_parse_token();
-  yylval.line = token_value.line;
-  yylval.column = token_value.column;
-  yylval.text = token_has_text(token) ? token_value.text : nullptr;
-  yylval.names = nullptr;
-  return token;
-}
+/* The next token with its position, and its text for identifiers and
+   literals, kept in the parse's string store. */
+static int yylex() { return next_parser_value(yylval); }
 
 /* The scanner returns the numbers of analysis/ada_tokens.def. */
 #define ADA_DELIMITER(NAME, number, spelling, since) static_assert(TOKEN_##NAME == (number), #NAME);

@@ -28,19 +28,9 @@
 /* There is no error recovery: the first error ends the run. */
 static void yyerror(const char*) { report_syntax_error(); }
 
-/* The next token with its position; identifiers and literals bring their
-   text, kept in the parse's string store. Other tokens carry no text, so no
-   stale pointer reaches the value stack. The fields are read one by one: the
-   scanner has just stored them separately, and a wider load spanning two of
-   those stores would wait for them to reach the cache. */
-static int yylex() {
-  const int token = next_parse_token();
-  yylval.line = token_value.line;
-  yylval.column = token_value.column;
-  yylval.text = token_has_text(token) ? token_value.text : nullptr;
-  yylval.names = nullptr;
-  return token;
-}
+/* The next token with its position, and its text for identifiers and
+   literals, kept in the parse's string store. */
+static int yylex() { return next_parser_value(yylval); }
 
 /* The scanner returns the numbers of analysis/ada_tokens.def. */
 #define ADA_DELIMITER(NAME, number, spelling, since) static_assert(TOKEN_##NAME == (number), #NAME);

@@ -30,6 +30,20 @@ int next_token();
 // (analysis/parse_strings.h) until the store is next released.
 int next_parse_token();
 
+// The next token for a parser, as next_parse_token, with its position in
+// `value`; identifiers and literals bring their text, other tokens none, so
+// no stale pointer reaches a parser's value stack. The fields are read one
+// by one: the scanner has just stored them separately, and a wider load
+// spanning two of those stores would wait for them to reach the cache.
+inline int next_parser_value(SemanticValue& value) {
+  const int token = next_parse_token();
+  value.line = token_value.line;
+  value.column = token_value.column;
+  value.text = token_has_text(token) ? token_value.text : nullptr;
+  value.names = nullptr;
+  return token;
+}
+
 // Puts the scanner at line 1, column 1, in its normal mode, for a new source
 // read as Ada `revision`: from 2005 on, the revision's reserved words, bytes
 // from 0x80 up as identifier letters, character literals of one UTF-8

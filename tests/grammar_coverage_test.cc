@@ -65,6 +65,21 @@ std::vector<std::string> corpus_files(const GrammarRow& row) {
   return files;
 }
 
+// Two parses of one source built the same units, field by field.
+void expect_same_units(const ParseOutcome& got, const ParseOutcome& want) {
+  ASSERT_EQ(got.units.size(), want.units.size());
+  for (size_t i = 0; i < want.units.size(); ++i) {
+    SCOPED_TRACE(want.units[i].full_name);
+    EXPECT_EQ(got.units[i].full_name, want.units[i].full_name);
+    EXPECT_EQ(got.units[i].kind, want.units[i].kind);
+    EXPECT_EQ(got.units[i].properties, want.units[i].properties);
+    EXPECT_EQ(got.units[i].end_line, want.units[i].end_line);
+    EXPECT_EQ(got.units[i].end_column, want.units[i].end_column);
+    EXPECT_EQ(got.units[i].context, want.units[i].context);
+    EXPECT_EQ(got.units[i].renaming_target, want.units[i].renaming_target);
+  }
+}
+
 class GrammarCoverageTest : public testing::TestWithParam<GrammarRow> {};
 
 TEST_P(GrammarCoverageTest, CorpusIsAcceptedAndReducesEveryProduction) {
@@ -95,13 +110,7 @@ TEST_P(GrammarCoverageTest, TracedParserBuildsTheSameUnits) {
     const std::string text = file_text(file);
     const ParseOutcome traced = parse_text(text, row.traced_compilation, "x.ada", row.revision);
     const ParseOutcome real = parse_text(text, parse_compilation, "x.ada", row.revision);
-    ASSERT_EQ(traced.units.size(), real.units.size());
-    for (size_t i = 0; i < real.units.size(); ++i) {
-      EXPECT_EQ(traced.units[i].full_name, real.units[i].full_name);
-      EXPECT_EQ(traced.units[i].properties, real.units[i].properties);
-      EXPECT_EQ(traced.units[i].end_line, real.units[i].end_line);
-      EXPECT_EQ(traced.units[i].end_column, real.units[i].end_column);
-    }
+    expect_same_units(traced, real);
   }
 }
 
@@ -113,16 +122,7 @@ TEST(GrammarCoverageTest, LaterGrammarBuildsTheAda95Units) {
     const ParseOutcome ada95 = parse_text(text, parse_compilation, "x.ada", ADA_95);
     const ParseOutcome ada2022 = parse_text(text, parse_compilation, "x.ada", ADA_2022);
     EXPECT_EQ(ada2022.err, ada95.err);
-    ASSERT_EQ(ada2022.units.size(), ada95.units.size());
-    for (size_t i = 0; i < ada95.units.size(); ++i) {
-      EXPECT_EQ(ada2022.units[i].full_name, ada95.units[i].full_name);
-      EXPECT_EQ(ada2022.units[i].kind, ada95.units[i].kind);
-      EXPECT_EQ(ada2022.units[i].properties, ada95.units[i].properties);
-      EXPECT_EQ(ada2022.units[i].end_line, ada95.units[i].end_line);
-      EXPECT_EQ(ada2022.units[i].end_column, ada95.units[i].end_column);
-      EXPECT_EQ(ada2022.units[i].context, ada95.units[i].context);
-      EXPECT_EQ(ada2022.units[i].renaming_target, ada95.units[i].renaming_target);
-    }
+    expect_same_units(ada2022, ada95);
   }
 }
 
