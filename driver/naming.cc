@@ -13,7 +13,7 @@
 namespace {
 
 // file_name for a full name of `length` bytes holding some beyond ASCII:
-// folded as the source's encoding asks, so its length may change.
+// folded as the source's encoding asks.
 char* folded_file_name(const Unit* unit, size_t length, char dot, const char* extension) {
   char* name = static_cast<char*>(ac_alloc(folded_capacity(length) + std::strlen(extension) + 1));
   const size_t folded = fold_name(unit->full_name, length, current_source_utf8, name);
