@@ -167,7 +167,7 @@ static int yylex() { return next_parser_value(yylval); }
    as text, and a pragma list's the value of its last pragma (none: line 0). */
 
 pragma
-    : PRAGMA defining_identifier SEMICOLON
+    : PRAGMA direct_name SEMICOLON
         { $$ = $3; $$.text = $2.text; }
     | PRAGMA direct_name LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON
         { $$ = $6; $$.text = $2.text; }
@@ -645,12 +645,24 @@ proper_body
 
 /* Names. */
 
+/* Indexed and selected components and attribute references are spelled
+   out here rather than named, so that each reduces to name directly. */
 name
-    : direct_name
+    : IDENTIFIER
     | operator_symbol
-    | indexed_component
-    | selected_component
-    | attribute_reference
+    | name LEFT_PAREN association_list RIGHT_PAREN
+    | name LEFT_PAREN paren_only_expression RIGHT_PAREN
+    | name DOT direct_name
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
+    | name DOT character_literal
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
+    | name DOT operator_symbol
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
+    | name DOT ALL
+        { $$.text = parse_string_concat($1.text, ".", "all"); }
+    | name TICK attribute_designator
+        { $$.text = parse_string_concat($1.text, "'", $3.text); }
+    | bracket_aggregate TICK attribute_designator
     | character_literal
     | qualified_expression
     | AT_SIGN
@@ -663,7 +675,7 @@ mark
     ;
 
 direct_name
-    : defining_identifier
+    : IDENTIFIER
     ;
 
 compound_name
@@ -687,11 +699,6 @@ operator_symbol
     : STRING_LITERAL
     ;
 
-indexed_component
-    : name LEFT_PAREN association_list RIGHT_PAREN
-    | name LEFT_PAREN paren_only_expression RIGHT_PAREN
-    ;
-
 association_list
     : association
     | association_list COMMA association
@@ -704,25 +711,8 @@ association
     | BOX
     ;
 
-selected_component
-    : name DOT direct_name
-        { $$.text = parse_string_concat($1.text, ".", $3.text); }
-    | name DOT character_literal
-        { $$.text = parse_string_concat($1.text, ".", $3.text); }
-    | name DOT operator_symbol
-        { $$.text = parse_string_concat($1.text, ".", $3.text); }
-    | name DOT ALL
-        { $$.text = parse_string_concat($1.text, ".", "all"); }
-    ;
-
-attribute_reference
-    : name TICK attribute_designator
-        { $$.text = parse_string_concat($1.text, "'", $3.text); }
-    | bracket_aggregate TICK attribute_designator
-    ;
-
 attribute_designator
-    : defining_identifier
+    : IDENTIFIER
     | DIGITS
         { $$.text = parse_string_copy("digits"); }
     | DELTA
@@ -734,11 +724,6 @@ attribute_designator
     ;
 
 /* Literals, aggregates and expressions. */
-
-literal
-    : NUMERIC_LITERAL
-    | NULL
-    ;
 
 bracket_aggregate
     : LEFT_BRACKET RIGHT_BRACKET
@@ -766,27 +751,42 @@ iterated_association
     | FOR iteration USE expression ARROW expression
     ;
 
+/* Each level of an expression lists the forms of the levels below it
+   itself, rather than through a chain of one-symbol productions (relation:
+   simple_expression, simple_expression: term, ...), and each operation
+   spells its operator: an operand then reaches the level it stands at in
+   one reduction, not five. Each *_operation is the form of its level that
+   has an operator of that level. */
 expression
-    : relation
-    | expression logical_operator relation
-    | expression short_circuit_operator relation
-    ;
-
-logical_operator
-    : AND
-    | OR
-    | XOR
-    ;
-
-short_circuit_operator
-    : AND THEN
-    | OR ELSE
+    : primary
+    | factor_operation
+    | term_operation
+    | simple_expression_operation
+    | relation_operation
+    | expression AND relation
+    | expression OR relation
+    | expression XOR relation
+    | expression AND THEN relation
+    | expression OR ELSE relation
     ;
 
 relation
-    : simple_expression
-    | simple_expression relational_operator simple_expression
-    | simple_expression membership_operator membership_choice_list %prec MEMBERSHIP
+    : primary
+    | factor_operation
+    | term_operation
+    | simple_expression_operation
+    | relation_operation
+    ;
+
+relation_operation
+    : simple_expression EQUAL simple_expression
+    | simple_expression NOT_EQUAL simple_expression
+    | simple_expression LESS simple_expression
+    | simple_expression LESS_EQUAL simple_expression
+    | simple_expression GREATER simple_expression
+    | simple_expression GREATER_EQUAL simple_expression
+    | simple_expression IN membership_choice_list %prec MEMBERSHIP
+    | simple_expression NOT IN membership_choice_list %prec MEMBERSHIP
     | raise_expression
     ;
 
@@ -805,58 +805,48 @@ raise_expression
     | RAISE name WITH simple_expression
     ;
 
-relational_operator
-    : EQUAL
-    | NOT_EQUAL
-    | LESS
-    | LESS_EQUAL
-    | GREATER
-    | GREATER_EQUAL
-    ;
-
-membership_operator
-    : IN
-    | NOT IN
-    ;
-
 simple_expression
-    : unary_adding_operator term
-    | term
-    | simple_expression adding_operator term
+    : primary
+    | factor_operation
+    | term_operation
+    | simple_expression_operation
     ;
 
-unary_adding_operator
-    : PLUS
-    | MINUS
-    ;
-
-adding_operator
-    : PLUS
-    | MINUS
-    | AMPERSAND
+simple_expression_operation
+    : PLUS term
+    | MINUS term
+    | simple_expression PLUS term
+    | simple_expression MINUS term
+    | simple_expression AMPERSAND term
     ;
 
 term
-    : factor
-    | term multiplying_operator factor
+    : primary
+    | factor_operation
+    | term_operation
     ;
 
-multiplying_operator
-    : STAR
-    | SLASH
-    | MOD
-    | REM
+term_operation
+    : term STAR factor
+    | term SLASH factor
+    | term MOD factor
+    | term REM factor
     ;
 
 factor
     : primary
-    | NOT primary
+    | factor_operation
+    ;
+
+factor_operation
+    : NOT primary
     | ABS primary
     | primary DOUBLE_STAR primary
     ;
 
 primary
-    : literal
+    : NUMERIC_LITERAL
+    | NULL
     | name
     | allocator
     | parenthesized_primary
@@ -961,9 +951,12 @@ iterator_filter_opt
     | WHEN expression
     ;
 
+/* The loop parameter is the bare IDENTIFIER: as a defining_identifier its
+   state would merge with a statement's start, where a name followed by IN
+   begins a membership test. */
 chunk_specification
     : simple_expression
-    | defining_identifier IN discrete_range
+    | IDENTIFIER IN discrete_range
     ;
 
 /* Statements. A label stands as a statement of its own, so that labels may
@@ -974,15 +967,12 @@ sequence_of_statements
     | sequence_of_statements statement
     ;
 
+/* A statement lists the simple and compound statements itself, so that
+   each reaches statement in one reduction. */
 statement
-    : simple_statement
-    | compound_statement
-    | pragma
+    : pragma
     | label
-    ;
-
-simple_statement
-    : null_statement
+    | null_statement
     | assignment_statement
     | exit_statement
     | return_statement
@@ -992,10 +982,7 @@ simple_statement
     | raise_statement
     | requeue_statement
     | procedure_call_statement
-    ;
-
-compound_statement
-    : if_statement
+    | if_statement
     | case_statement
     | loop_statement
     | block_statement

@@ -164,7 +164,7 @@ static int yylex() { return next_parser_value(yylval); }
    semicolon of its last pragma (none: line 0): a unit ends there when
    pragmas follow it. */
 pragma
-    : PRAGMA defining_identifier SEMICOLON                       /* 1 */
+    : PRAGMA direct_name SEMICOLON                               /* 1 */
         { $$ = $3; }
     | PRAGMA direct_name LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON /* 2 */
         { $$ = $6; }
@@ -548,761 +548,742 @@ proper_body
     | protected_body                                             /* 158 */
     ;
 
-/* 159-189: names. */
+/* 159-186: names. */
 
+/* Indexed and selected components and attribute references are spelled
+   out here rather than named, so that each reduces to name directly. */
 name
-    : direct_name                                                /* 159 */
+    : IDENTIFIER                                                 /* 159 */
     | operator_symbol                                            /* 160 */
-    | indexed_component                                          /* 161 */
-    | selected_component                                         /* 162 */
-    | attribute_reference                                        /* 163 */
-    | character_literal                                          /* 164 */
+    | name LEFT_PAREN association_list RIGHT_PAREN               /* 161 */
+    | name DOT direct_name                                       /* 162 */
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
+    | name DOT character_literal                                 /* 163 */
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
+    | name DOT operator_symbol                                   /* 164 */
+        { $$.text = parse_string_concat($1.text, ".", $3.text); }
+    | name DOT ALL                                               /* 165 */
+        { $$.text = parse_string_concat($1.text, ".", "all"); }
+    | name TICK attribute_designator                             /* 166 */
+        { $$.text = parse_string_concat($1.text, "'", $3.text); }
+    | character_literal                                          /* 167 */
     ;
 
 mark
-    : direct_name                                                /* 165 */
-    | mark TICK attribute_designator                             /* 166 */
-    | mark DOT direct_name                                       /* 167 */
+    : direct_name                                                /* 168 */
+    | mark TICK attribute_designator                             /* 169 */
+    | mark DOT direct_name                                       /* 170 */
     ;
 
 direct_name
-    : defining_identifier                                        /* 168 */
+    : IDENTIFIER                                                 /* 171 */
     ;
 
 compound_name
-    : direct_name                                                /* 169 */
-    | compound_name DOT direct_name                              /* 170 */
+    : direct_name                                                /* 172 */
+    | compound_name DOT direct_name                              /* 173 */
         { $$.text = parse_string_concat($1.text, ".", $3.text); }
     ;
 
 compound_name_list
-    : compound_name                                              /* 171 */
+    : compound_name                                              /* 174 */
         { $$.names = with_names_start($1.text); }
-    | compound_name_list COMMA compound_name                     /* 172 */
+    | compound_name_list COMMA compound_name                     /* 175 */
         { $$.names = with_names_prepend($3.text, $1.names); }
     ;
 
 character_literal
-    : CHARACTER_LITERAL                                          /* 173 */
+    : CHARACTER_LITERAL                                          /* 176 */
     ;
 
 operator_symbol
-    : STRING_LITERAL                                             /* 174 */
-    ;
-
-indexed_component
-    : name LEFT_PAREN association_list RIGHT_PAREN               /* 175 */
+    : STRING_LITERAL                                             /* 177 */
     ;
 
 association_list
-    : association                                                /* 176 */
-    | association_list COMMA association                         /* 177 */
+    : association                                                /* 178 */
+    | association_list COMMA association                         /* 179 */
     ;
 
 association
-    : expression                                                 /* 178 */
-    | named_association                                          /* 179 */
-    | ranged_choice                                              /* 180 */
-    ;
-
-selected_component
-    : name DOT direct_name                                       /* 181 */
-        { $$.text = parse_string_concat($1.text, ".", $3.text); }
-    | name DOT character_literal                                 /* 182 */
-        { $$.text = parse_string_concat($1.text, ".", $3.text); }
-    | name DOT operator_symbol                                   /* 183 */
-        { $$.text = parse_string_concat($1.text, ".", $3.text); }
-    | name DOT ALL                                               /* 184 */
-        { $$.text = parse_string_concat($1.text, ".", "all"); }
-    ;
-
-attribute_reference
-    : name TICK attribute_designator                             /* 185 */
-        { $$.text = parse_string_concat($1.text, "'", $3.text); }
+    : expression                                                 /* 180 */
+    | named_association                                          /* 181 */
+    | ranged_choice                                              /* 182 */
     ;
 
 attribute_designator
-    : defining_identifier                                        /* 186 */
-    | DIGITS                                                     /* 187 */
+    : IDENTIFIER                                                 /* 183 */
+    | DIGITS                                                     /* 184 */
         { $$.text = parse_string_copy("digits"); }
-    | DELTA                                                      /* 188 */
+    | DELTA                                                      /* 185 */
         { $$.text = parse_string_copy("delta"); }
-    | ACCESS                                                     /* 189 */
+    | ACCESS                                                     /* 186 */
         { $$.text = parse_string_copy("access"); }
     ;
 
-/* 190-247: literals, aggregates and expressions. */
-
-literal
-    : NUMERIC_LITERAL                                            /* 190 */
-    | NULL                                                       /* 191 */
-    ;
+/* 187-251: literals, aggregates and expressions. */
 
 aggregate
-    : LEFT_PAREN named_association RIGHT_PAREN                   /* 192 */
-    | LEFT_PAREN component_association_list RIGHT_PAREN          /* 193 */
-    | LEFT_PAREN expression WITH association_list RIGHT_PAREN    /* 194 */
-    | LEFT_PAREN expression WITH NULL RECORD RIGHT_PAREN         /* 195 */
-    | LEFT_PAREN NULL RECORD RIGHT_PAREN                         /* 196 */
+    : LEFT_PAREN named_association RIGHT_PAREN                   /* 187 */
+    | LEFT_PAREN component_association_list RIGHT_PAREN          /* 188 */
+    | LEFT_PAREN expression WITH association_list RIGHT_PAREN    /* 189 */
+    | LEFT_PAREN expression WITH NULL RECORD RIGHT_PAREN         /* 190 */
+    | LEFT_PAREN NULL RECORD RIGHT_PAREN                         /* 191 */
     ;
 
 component_association_list
-    : association COMMA association                              /* 197 */
-    | component_association_list COMMA association               /* 198 */
+    : association COMMA association                              /* 192 */
+    | component_association_list COMMA association               /* 193 */
     ;
 
 named_association
-    : discrete_choice_list ARROW expression                      /* 199 */
+    : discrete_choice_list ARROW expression                      /* 194 */
     ;
 
+/* Each level of an expression lists the forms of the levels below it
+   itself, rather than through a chain of one-symbol productions (relation:
+   simple_expression, simple_expression: term, ...), and each operation
+   spells its operator: an operand then reaches the level it stands at in
+   one reduction, not five. Each *_operation is the form of its level that
+   has an operator of that level. */
 expression
-    : relation                                                   /* 200 */
-    | expression logical_operator relation                       /* 201 */
-    | expression short_circuit_operator relation                 /* 202 */
-    ;
-
-logical_operator
-    : AND                                                        /* 203 */
-    | OR                                                         /* 204 */
-    | XOR                                                        /* 205 */
-    ;
-
-short_circuit_operator
-    : AND THEN                                                   /* 206 */
-    | OR ELSE                                                    /* 207 */
+    : primary                                                    /* 195 */
+    | factor_operation                                           /* 196 */
+    | term_operation                                             /* 197 */
+    | simple_expression_operation                                /* 198 */
+    | relation_operation                                         /* 199 */
+    | expression AND relation                                    /* 200 */
+    | expression OR relation                                     /* 201 */
+    | expression XOR relation                                    /* 202 */
+    | expression AND THEN relation                               /* 203 */
+    | expression OR ELSE relation                                /* 204 */
     ;
 
 relation
-    : simple_expression                                          /* 208 */
-    | simple_expression relational_operator simple_expression    /* 209 */
-    | simple_expression membership_operator range                /* 210 */
-    | simple_expression membership_operator name                 /* 211 */
+    : primary                                                    /* 205 */
+    | factor_operation                                           /* 206 */
+    | term_operation                                             /* 207 */
+    | simple_expression_operation                                /* 208 */
+    | relation_operation                                         /* 209 */
     ;
 
-relational_operator
-    : EQUAL                                                      /* 212 */
-    | NOT_EQUAL                                                  /* 213 */
-    | LESS                                                       /* 214 */
-    | LESS_EQUAL                                                 /* 215 */
-    | GREATER                                                    /* 216 */
-    | GREATER_EQUAL                                              /* 217 */
-    ;
-
-membership_operator
-    : IN                                                         /* 218 */
-    | NOT IN                                                     /* 219 */
+relation_operation
+    : simple_expression EQUAL simple_expression                  /* 210 */
+    | simple_expression NOT_EQUAL simple_expression              /* 211 */
+    | simple_expression LESS simple_expression                   /* 212 */
+    | simple_expression LESS_EQUAL simple_expression             /* 213 */
+    | simple_expression GREATER simple_expression                /* 214 */
+    | simple_expression GREATER_EQUAL simple_expression          /* 215 */
+    | simple_expression IN range                                 /* 216 */
+    | simple_expression IN name                                  /* 217 */
+    | simple_expression NOT IN range                             /* 218 */
+    | simple_expression NOT IN name                              /* 219 */
     ;
 
 simple_expression
-    : unary_adding_operator term                                 /* 220 */
-    | term                                                       /* 221 */
-    | simple_expression adding_operator term                     /* 222 */
+    : primary                                                    /* 220 */
+    | factor_operation                                           /* 221 */
+    | term_operation                                             /* 222 */
+    | simple_expression_operation                                /* 223 */
     ;
 
-unary_adding_operator
-    : PLUS                                                       /* 223 */
-    | MINUS                                                      /* 224 */
-    ;
-
-adding_operator
-    : PLUS                                                       /* 225 */
-    | MINUS                                                      /* 226 */
-    | AMPERSAND                                                  /* 227 */
+simple_expression_operation
+    : PLUS term                                                  /* 224 */
+    | MINUS term                                                 /* 225 */
+    | simple_expression PLUS term                                /* 226 */
+    | simple_expression MINUS term                               /* 227 */
+    | simple_expression AMPERSAND term                           /* 228 */
     ;
 
 term
-    : factor                                                     /* 228 */
-    | term multiplying_operator factor                           /* 229 */
+    : primary                                                    /* 229 */
+    | factor_operation                                           /* 230 */
+    | term_operation                                             /* 231 */
     ;
 
-multiplying_operator
-    : STAR                                                       /* 230 */
-    | SLASH                                                      /* 231 */
-    | MOD                                                        /* 232 */
-    | REM                                                        /* 233 */
+term_operation
+    : term STAR factor                                           /* 232 */
+    | term SLASH factor                                          /* 233 */
+    | term MOD factor                                            /* 234 */
+    | term REM factor                                            /* 235 */
     ;
 
 factor
-    : primary                                                    /* 234 */
-    | NOT primary                                                /* 235 */
-    | ABS primary                                                /* 236 */
-    | primary DOUBLE_STAR primary                                /* 237 */
+    : primary                                                    /* 236 */
+    | factor_operation                                           /* 237 */
+    ;
+
+factor_operation
+    : NOT primary                                                /* 238 */
+    | ABS primary                                                /* 239 */
+    | primary DOUBLE_STAR primary                                /* 240 */
     ;
 
 primary
-    : literal                                                    /* 238 */
-    | name                                                       /* 239 */
-    | allocator                                                  /* 240 */
-    | qualified_expression                                       /* 241 */
-    | parenthesized_primary                                      /* 242 */
+    : NUMERIC_LITERAL                                            /* 241 */
+    | NULL                                                       /* 242 */
+    | name                                                       /* 243 */
+    | allocator                                                  /* 244 */
+    | qualified_expression                                       /* 245 */
+    | parenthesized_primary                                      /* 246 */
     ;
 
 parenthesized_primary
-    : aggregate                                                  /* 243 */
-    | LEFT_PAREN expression RIGHT_PAREN                          /* 244 */
+    : aggregate                                                  /* 247 */
+    | LEFT_PAREN expression RIGHT_PAREN                          /* 248 */
     ;
 
 qualified_expression
-    : name TICK parenthesized_primary                            /* 245 */
+    : name TICK parenthesized_primary                            /* 249 */
     ;
 
 allocator
-    : NEW name                                                   /* 246 */
-    | NEW qualified_expression                                   /* 247 */
+    : NEW name                                                   /* 250 */
+    | NEW qualified_expression                                   /* 251 */
     ;
 
-/* 248-314: statements. */
+/* 252-315: statements. */
 
 sequence_of_statements
-    : statement                                                  /* 248 */
-    | sequence_of_statements statement                           /* 249 */
+    : statement                                                  /* 252 */
+    | sequence_of_statements statement                           /* 253 */
     ;
 
+/* A statement lists the simple and compound statements itself, so that
+   each reaches statement in one reduction. */
 statement
-    : unlabeled_statement                                        /* 250 */
-    | label statement                                            /* 251 */
-    ;
-
-unlabeled_statement
-    : simple_statement                                           /* 252 */
-    | compound_statement                                         /* 253 */
-    | pragma                                                     /* 254 */
-    ;
-
-simple_statement
-    : null_statement                                             /* 255 */
-    | assignment_statement                                       /* 256 */
-    | exit_statement                                             /* 257 */
-    | return_statement                                           /* 258 */
-    | goto_statement                                             /* 259 */
-    | delay_statement                                            /* 260 */
-    | abort_statement                                            /* 261 */
-    | raise_statement                                            /* 262 */
-    | code_statement                                             /* 263 */
-    | requeue_statement                                          /* 264 */
-    | procedure_call_statement                                   /* 265 */
-    ;
-
-compound_statement
-    : if_statement                                               /* 266 */
-    | case_statement                                             /* 267 */
-    | loop_statement                                             /* 268 */
-    | block_statement                                            /* 269 */
-    | accept_statement                                           /* 270 */
-    | select_statement                                           /* 271 */
+    : label statement                                            /* 254 */
+    | pragma                                                     /* 255 */
+    | null_statement                                             /* 256 */
+    | assignment_statement                                       /* 257 */
+    | exit_statement                                             /* 258 */
+    | return_statement                                           /* 259 */
+    | goto_statement                                             /* 260 */
+    | delay_statement                                            /* 261 */
+    | abort_statement                                            /* 262 */
+    | raise_statement                                            /* 263 */
+    | code_statement                                             /* 264 */
+    | requeue_statement                                          /* 265 */
+    | procedure_call_statement                                   /* 266 */
+    | if_statement                                               /* 267 */
+    | case_statement                                             /* 268 */
+    | loop_statement                                             /* 269 */
+    | block_statement                                            /* 270 */
+    | accept_statement                                           /* 271 */
+    | select_statement                                           /* 272 */
     ;
 
 label
-    : LEFT_LABEL_BRACKET defining_identifier RIGHT_LABEL_BRACKET /* 272 */
+    : LEFT_LABEL_BRACKET defining_identifier RIGHT_LABEL_BRACKET /* 273 */
     ;
 
 null_statement
-    : NULL SEMICOLON                                             /* 273 */
+    : NULL SEMICOLON                                             /* 274 */
     ;
 
 assignment_statement
-    : name ASSIGNMENT expression SEMICOLON                       /* 274 */
+    : name ASSIGNMENT expression SEMICOLON                       /* 275 */
     ;
 
 if_statement
-    : IF cond_clause_list else_opt END IF SEMICOLON              /* 275 */
+    : IF cond_clause_list else_opt END IF SEMICOLON              /* 276 */
     ;
 
 cond_clause_list
-    : cond_clause                                                /* 276 */
-    | cond_clause_list ELSIF cond_clause                         /* 277 */
+    : cond_clause                                                /* 277 */
+    | cond_clause_list ELSIF cond_clause                         /* 278 */
     ;
 
 cond_clause
-    : condition_then sequence_of_statements                      /* 278 */
+    : condition_then sequence_of_statements                      /* 279 */
     ;
 
 condition_then
-    : condition THEN                                             /* 279 */
+    : condition THEN                                             /* 280 */
     ;
 
 condition
-    : expression                                                 /* 280 */
+    : expression                                                 /* 281 */
     ;
 
 else_opt
-    : %empty                                                     /* 281 */
-    | ELSE sequence_of_statements                                /* 282 */
+    : %empty                                                     /* 282 */
+    | ELSE sequence_of_statements                                /* 283 */
     ;
 
 case_statement
-    : case_head pragma_list case_statement_alternative_list END CASE SEMICOLON /* 283 */
+    : case_head pragma_list case_statement_alternative_list END CASE SEMICOLON /* 284 */
     ;
 
 case_head
-    : CASE expression IS                                         /* 284 */
+    : CASE expression IS                                         /* 285 */
     ;
 
 case_statement_alternative_list
-    : %empty                                                     /* 285 */
-    | case_statement_alternative_list case_statement_alternative /* 286 */
+    : %empty                                                     /* 286 */
+    | case_statement_alternative_list case_statement_alternative /* 287 */
     ;
 
 case_statement_alternative
-    : WHEN discrete_choice_list ARROW sequence_of_statements     /* 287 */
+    : WHEN discrete_choice_list ARROW sequence_of_statements     /* 288 */
     ;
 
 loop_statement
-    : statement_identifier_opt iteration_scheme_opt basic_loop designator_opt SEMICOLON /* 288 */
+    : statement_identifier_opt iteration_scheme_opt basic_loop designator_opt SEMICOLON /* 289 */
     ;
 
 statement_identifier_opt
-    : %empty                                                     /* 289 */
-    | defining_identifier COLON                                  /* 290 */
+    : %empty                                                     /* 290 */
+    | defining_identifier COLON                                  /* 291 */
     ;
 
 iteration_scheme_opt
-    : %empty                                                     /* 291 */
-    | WHILE condition                                            /* 292 */
-    | iterator_head reverse_opt discrete_range                   /* 293 */
+    : %empty                                                     /* 292 */
+    | WHILE condition                                            /* 293 */
+    | iterator_head reverse_opt discrete_range                   /* 294 */
     ;
 
 iterator_head
-    : FOR defining_identifier IN                                 /* 294 */
+    : FOR defining_identifier IN                                 /* 295 */
     ;
 
 reverse_opt
-    : %empty                                                     /* 295 */
-    | REVERSE                                                    /* 296 */
+    : %empty                                                     /* 296 */
+    | REVERSE                                                    /* 297 */
     ;
 
 basic_loop
-    : LOOP sequence_of_statements END LOOP                       /* 297 */
+    : LOOP sequence_of_statements END LOOP                       /* 298 */
     ;
 
 designator_opt
-    : %empty                                                     /* 298 */
-    | designator                                                 /* 299 */
+    : %empty                                                     /* 299 */
+    | designator                                                 /* 300 */
     ;
 
 block_statement
-    : statement_identifier_opt block_declare_opt block_body END designator_opt SEMICOLON /* 300 */
+    : statement_identifier_opt block_declare_opt block_body END designator_opt SEMICOLON /* 301 */
     ;
 
 block_declare_opt
-    : %empty                                                     /* 301 */
-    | DECLARE declarative_part                                   /* 302 */
+    : %empty                                                     /* 302 */
+    | DECLARE declarative_part                                   /* 303 */
     ;
 
 block_body
-    : BEGIN handled_sequence_of_statements                       /* 303 */
+    : BEGIN handled_sequence_of_statements                       /* 304 */
     ;
 
 handled_sequence_of_statements
-    : sequence_of_statements exception_handler_part_opt          /* 304 */
+    : sequence_of_statements exception_handler_part_opt          /* 305 */
     ;
 
 exception_handler_part_opt
-    : %empty                                                     /* 305 */
-    | exception_handler_part                                     /* 306 */
+    : %empty                                                     /* 306 */
+    | exception_handler_part                                     /* 307 */
     ;
 
 exit_statement
-    : EXIT name_opt when_condition_opt SEMICOLON                 /* 307 */
+    : EXIT name_opt when_condition_opt SEMICOLON                 /* 308 */
     ;
 
 name_opt
-    : %empty                                                     /* 308 */
-    | name                                                       /* 309 */
+    : %empty                                                     /* 309 */
+    | name                                                       /* 310 */
     ;
 
 when_condition_opt
-    : %empty                                                     /* 310 */
-    | WHEN condition                                             /* 311 */
+    : %empty                                                     /* 311 */
+    | WHEN condition                                             /* 312 */
     ;
 
 return_statement
-    : RETURN SEMICOLON                                           /* 312 */
-    | RETURN expression SEMICOLON                                /* 313 */
+    : RETURN SEMICOLON                                           /* 313 */
+    | RETURN expression SEMICOLON                                /* 314 */
     ;
 
 goto_statement
-    : GOTO name SEMICOLON                                        /* 314 */
+    : GOTO name SEMICOLON                                        /* 315 */
     ;
 
-/* 315-338: subprograms. */
+/* 316-339: subprograms. */
 
 subprogram_declaration
-    : subprogram_specification SEMICOLON                         /* 315 */
+    : subprogram_specification SEMICOLON                         /* 316 */
         { library_unit_close(SPEC, top_properties() | IS_DECLARATION, $2); }
-    | subprogram_instantiation SEMICOLON                         /* 316 */
+    | subprogram_instantiation SEMICOLON                         /* 317 */
         { unit_end(units_last(), $2); }
-    | subprogram_specification_is ABSTRACT SEMICOLON             /* 317 */
+    | subprogram_specification_is ABSTRACT SEMICOLON             /* 318 */
         { library_unit_close(BODY, top_properties() | IS_ABSTRACT, $3); }
     ;
 
 subprogram_specification
-    : PROCEDURE compound_name formal_part_opt                    /* 318 */
+    : PROCEDURE compound_name formal_part_opt                    /* 319 */
         { unit_enter($2.text, IS_PROCEDURE); }
-    | FUNCTION designator formal_part_opt RETURN name            /* 319 */
+    | FUNCTION designator formal_part_opt RETURN name            /* 320 */
         { unit_enter($2.text, IS_FUNCTION); }
-    | FUNCTION designator                                        /* 320 */
+    | FUNCTION designator                                        /* 321 */
         { unit_enter($2.text, IS_FUNCTION); }
     ;
 
 designator
-    : compound_name                                              /* 321 */
-    | operator_symbol                                            /* 322 */
+    : compound_name                                              /* 322 */
+    | operator_symbol                                            /* 323 */
     ;
 
 formal_part_opt
-    : %empty                                                     /* 323 */
-    | formal_part                                                /* 324 */
+    : %empty                                                     /* 324 */
+    | formal_part                                                /* 325 */
     ;
 
 formal_part
-    : LEFT_PAREN parameter_specification_list RIGHT_PAREN        /* 325 */
+    : LEFT_PAREN parameter_specification_list RIGHT_PAREN        /* 326 */
     ;
 
 parameter_specification_list
-    : parameter_specification                                    /* 326 */
-    | parameter_specification_list SEMICOLON parameter_specification /* 327 */
+    : parameter_specification                                    /* 327 */
+    | parameter_specification_list SEMICOLON parameter_specification /* 328 */
     ;
 
 parameter_specification
-    : defining_identifier_list COLON mode parameter_subtype initialization_opt /* 328 */
+    : defining_identifier_list COLON mode parameter_subtype initialization_opt /* 329 */
     ;
 
 parameter_subtype
-    : mark                                                       /* 329 */
-    | access_to_subprogram_definition                            /* 330 */
+    : mark                                                       /* 330 */
+    | access_to_subprogram_definition                            /* 331 */
     ;
 
 mode
-    : %empty                                                     /* 331 */
-    | IN                                                         /* 332 */
-    | OUT                                                        /* 333 */
-    | IN OUT                                                     /* 334 */
-    | access_prefix                                              /* 335 */
+    : %empty                                                     /* 332 */
+    | IN                                                         /* 333 */
+    | OUT                                                        /* 334 */
+    | IN OUT                                                     /* 335 */
+    | access_prefix                                              /* 336 */
     ;
 
 subprogram_specification_is
-    : subprogram_specification IS                                /* 336 */
+    : subprogram_specification IS                                /* 337 */
     ;
 
 subprogram_body
-    : subprogram_specification IS declarative_part block_body END designator_opt SEMICOLON /* 337 */
+    : subprogram_specification IS declarative_part block_body END designator_opt SEMICOLON /* 338 */
         { library_unit_close(PROC, top_properties() | IS_BODY, $7); }
     ;
 
 procedure_call_statement
-    : name SEMICOLON                                             /* 338 */
+    : name SEMICOLON                                             /* 339 */
     ;
 
-/* 339-366: packages, private types, use clauses and renamings. */
+/* 340-367: packages, private types, use clauses and renamings. */
 
 /* A specification or instantiation is created before its final semicolon is
    read; the semicolon ends the unit created last. After a nested one that is
    an earlier unit whose end is set, or none, and nothing changes. */
 package_declaration
-    : package_specification SEMICOLON                            /* 339 */
+    : package_specification SEMICOLON                            /* 340 */
         { unit_end(units_last(), $2); }
-    | package_instantiation SEMICOLON                            /* 340 */
+    | package_instantiation SEMICOLON                            /* 341 */
         { unit_end(units_last(), $2); }
     ;
 
 /* The start markers follow "... name IS": $-1 is the construct's name. */
 package_spec_start
-    : %empty                                                     /* 341 */
+    : %empty                                                     /* 342 */
         { unit_enter($-1.text, 0); }
     ;
 
 package_spec_end
-    : %empty                                                     /* 342 */
+    : %empty                                                     /* 343 */
         { package_specification_close(); }
     ;
 
 package_specification
-    : PACKAGE compound_name IS package_spec_start basic_declarative_part private_part_opt END package_spec_end compound_name_opt /* 343 */
+    : PACKAGE compound_name IS package_spec_start basic_declarative_part private_part_opt END package_spec_end compound_name_opt /* 344 */
     ;
 
 private_part_opt
-    : %empty                                                     /* 344 */
-    | PRIVATE basic_declarative_part                             /* 345 */
+    : %empty                                                     /* 345 */
+    | PRIVATE basic_declarative_part                             /* 346 */
     ;
 
 compound_name_opt
-    : %empty                                                     /* 346 */
-    | compound_name                                              /* 347 */
+    : %empty                                                     /* 347 */
+    | compound_name                                              /* 348 */
     ;
 
 package_body_start
-    : %empty                                                     /* 348 */
+    : %empty                                                     /* 349 */
         { unit_enter($-1.text, 0); }
     ;
 
 package_body
-    : PACKAGE BODY compound_name IS package_body_start declarative_part block_body_opt END compound_name_opt SEMICOLON /* 349 */
+    : PACKAGE BODY compound_name IS package_body_start declarative_part block_body_opt END compound_name_opt SEMICOLON /* 350 */
         { library_unit_close(BODY, IS_BODY | IS_PACKAGE, $10); }
     ;
 
 block_body_opt
-    : %empty                                                     /* 350 */
-    | block_body                                                 /* 351 */
+    : %empty                                                     /* 351 */
+    | block_body                                                 /* 352 */
     ;
 
 private_type_definition
-    : tagged_opt limited_opt PRIVATE                             /* 352 */
+    : tagged_opt limited_opt PRIVATE                             /* 353 */
     ;
 
 limited_opt
-    : %empty                                                     /* 353 */
-    | LIMITED                                                    /* 354 */
+    : %empty                                                     /* 354 */
+    | LIMITED                                                    /* 355 */
     ;
 
 use_clause
-    : USE name_list SEMICOLON                                    /* 355 */
-    | USE TYPE name_list SEMICOLON                               /* 356 */
+    : USE name_list SEMICOLON                                    /* 356 */
+    | USE TYPE name_list SEMICOLON                               /* 357 */
     ;
 
 name_list
-    : name                                                       /* 357 */
-    | name_list COMMA name                                       /* 358 */
+    : name                                                       /* 358 */
+    | name_list COMMA name                                       /* 359 */
     ;
 
 renaming_declaration
-    : defining_identifier_list COLON object_qualifier_opt subtype_indication renames_part SEMICOLON /* 359 */
-    | defining_identifier_list COLON EXCEPTION renames_part SEMICOLON /* 360 */
-    | unit_renaming_declaration                                  /* 361 */
+    : defining_identifier_list COLON object_qualifier_opt subtype_indication renames_part SEMICOLON /* 360 */
+    | defining_identifier_list COLON EXCEPTION renames_part SEMICOLON /* 361 */
+    | unit_renaming_declaration                                  /* 362 */
     ;
 
 unit_renaming_declaration
-    : PACKAGE compound_name renames_part SEMICOLON               /* 362 */
+    : PACKAGE compound_name renames_part SEMICOLON               /* 363 */
         { library_renaming($2.text, IS_DECLARATION | IS_RENAMING | IS_PACKAGE, $3.text, $4); }
-    | subprogram_specification renames_part SEMICOLON            /* 363 */
+    | subprogram_specification renames_part SEMICOLON            /* 364 */
         { library_renaming(nullptr, top_properties() | IS_DECLARATION | IS_RENAMING, $2.text, $3); }
-    | generic_formal_part PACKAGE compound_name renames_part SEMICOLON /* 364 */
+    | generic_formal_part PACKAGE compound_name renames_part SEMICOLON /* 365 */
         { library_renaming($3.text, IS_GENERIC | IS_RENAMING | IS_PACKAGE, $4.text, $5); }
-    | generic_formal_part subprogram_specification renames_part SEMICOLON /* 365 */
+    | generic_formal_part subprogram_specification renames_part SEMICOLON /* 366 */
         { library_renaming(nullptr, top_properties() | IS_GENERIC | IS_DECLARATION | IS_RENAMING, $3.text, $4); }
     ;
 
 renames_part
-    : RENAMES name                                               /* 366 */
+    : RENAMES name                                               /* 367 */
         { $$.text = $2.text; }
     ;
 
-/* 367-437: tasks, protected units, entries, accept and select statements. */
+/* 368-438: tasks, protected units, entries, accept and select statements. */
 
 task_declaration
-    : task_specification SEMICOLON                               /* 367 */
+    : task_specification SEMICOLON                               /* 368 */
         { unit_leave(); }
     ;
 
 task_specification
-    : TASK direct_name task_definition_opt                       /* 368 */
+    : TASK direct_name task_definition_opt                       /* 369 */
         { unit_enter($2.text, IS_DECLARATION | IS_TASK); }
-    | TASK TYPE direct_name discriminant_part_opt task_definition_opt /* 369 */
+    | TASK TYPE direct_name discriminant_part_opt task_definition_opt /* 370 */
         {
           unit_enter($3.text, IS_DECLARATION | IS_TYPE | IS_TASK);
         }
     ;
 
 task_definition_opt
-    : %empty                                                     /* 370 */
-    | IS entry_declaration_list representation_clause_list task_private_part_opt END designator_opt /* 371 */
+    : %empty                                                     /* 371 */
+    | IS entry_declaration_list representation_clause_list task_private_part_opt END designator_opt /* 372 */
     ;
 
 task_private_part_opt
-    : %empty                                                     /* 372 */
-    | PRIVATE entry_declaration_list representation_clause_list  /* 373 */
+    : %empty                                                     /* 373 */
+    | PRIVATE entry_declaration_list representation_clause_list  /* 374 */
     ;
 
 task_body_start
-    : %empty                                                     /* 374 */
+    : %empty                                                     /* 375 */
         { unit_enter($-1.text, IS_BODY | IS_TASK); }
     ;
 
 task_body
-    : TASK BODY direct_name IS task_body_start declarative_part block_body END designator_opt SEMICOLON /* 375 */
+    : TASK BODY direct_name IS task_body_start declarative_part block_body END designator_opt SEMICOLON /* 376 */
         { library_unit_close(BODY, IS_BODY | IS_TASK, $10); }
     ;
 
 protected_declaration
-    : protected_specification SEMICOLON                          /* 376 */
+    : protected_specification SEMICOLON                          /* 377 */
     ;
 
 protected_specification
-    : PROTECTED defining_identifier protected_definition         /* 377 */
-    | PROTECTED TYPE direct_name discriminant_part_opt protected_definition /* 378 */
+    : PROTECTED defining_identifier protected_definition         /* 378 */
+    | PROTECTED TYPE direct_name discriminant_part_opt protected_definition /* 379 */
     ;
 
 protected_definition_start
-    : %empty                                                     /* 379 */
+    : %empty                                                     /* 380 */
         { ++nesting_depth; }
     ;
 
 protected_definition
-    : IS protected_definition_start protected_operation_declaration_list protected_private_part_opt END designator_opt /* 380 */
+    : IS protected_definition_start protected_operation_declaration_list protected_private_part_opt END designator_opt /* 381 */
         { --nesting_depth; }
     ;
 
 protected_private_part_opt
-    : %empty                                                     /* 381 */
-    | PRIVATE protected_element_declaration_list                 /* 382 */
+    : %empty                                                     /* 382 */
+    | PRIVATE protected_element_declaration_list                 /* 383 */
     ;
 
 protected_operation_declaration_list
-    : %empty                                                     /* 383 */
-    | protected_operation_declaration_list protected_operation_declaration /* 384 */
+    : %empty                                                     /* 384 */
+    | protected_operation_declaration_list protected_operation_declaration /* 385 */
     ;
 
 protected_operation_declaration
-    : entry_declaration                                          /* 385 */
-    | subprogram_specification SEMICOLON                         /* 386 */
+    : entry_declaration                                          /* 386 */
+    | subprogram_specification SEMICOLON                         /* 387 */
         { unit_leave(); }
-    | representation_clause                                      /* 387 */
-    | pragma                                                     /* 388 */
+    | representation_clause                                      /* 388 */
+    | pragma                                                     /* 389 */
     ;
 
 protected_element_declaration_list
-    : %empty                                                     /* 389 */
-    | protected_element_declaration_list protected_element_declaration /* 390 */
+    : %empty                                                     /* 390 */
+    | protected_element_declaration_list protected_element_declaration /* 391 */
     ;
 
 protected_element_declaration
-    : protected_operation_declaration                            /* 391 */
-    | component_declaration                                      /* 392 */
+    : protected_operation_declaration                            /* 392 */
+    | component_declaration                                      /* 393 */
     ;
 
 protected_body_start
-    : %empty                                                     /* 393 */
+    : %empty                                                     /* 394 */
         { unit_enter($-1.text, IS_PROTECTED); }
     ;
 
 protected_body
-    : PROTECTED BODY direct_name IS protected_body_start protected_operation_item_list END designator_opt SEMICOLON /* 394 */
+    : PROTECTED BODY direct_name IS protected_body_start protected_operation_item_list END designator_opt SEMICOLON /* 395 */
         { library_unit_close(BODY, IS_BODY | IS_PROTECTED, $9); }
     ;
 
 protected_operation_item_list
-    : pragma_list                                                /* 395 */
-    | protected_operation_item_list protected_operation_item pragma_list /* 396 */
+    : pragma_list                                                /* 396 */
+    | protected_operation_item_list protected_operation_item pragma_list /* 397 */
     ;
 
 protected_operation_item
-    : entry_body                                                 /* 397 */
-    | subprogram_body                                            /* 398 */
-    | subprogram_specification SEMICOLON                         /* 399 */
+    : entry_body                                                 /* 398 */
+    | subprogram_body                                            /* 399 */
+    | subprogram_specification SEMICOLON                         /* 400 */
         { unit_leave(); }
     ;
 
 entry_declaration_list
-    : pragma_list                                                /* 400 */
-    | entry_declaration_list entry_declaration pragma_list       /* 401 */
+    : pragma_list                                                /* 401 */
+    | entry_declaration_list entry_declaration pragma_list       /* 402 */
     ;
 
 entry_declaration
-    : ENTRY defining_identifier formal_part_opt SEMICOLON        /* 402 */
-    | ENTRY defining_identifier LEFT_PAREN discrete_range RIGHT_PAREN formal_part_opt SEMICOLON /* 403 */
+    : ENTRY defining_identifier formal_part_opt SEMICOLON        /* 403 */
+    | ENTRY defining_identifier LEFT_PAREN discrete_range RIGHT_PAREN formal_part_opt SEMICOLON /* 404 */
     ;
 
 entry_body
-    : ENTRY defining_identifier formal_part_opt WHEN condition entry_body_part /* 404 */
-    | ENTRY defining_identifier LEFT_PAREN iterator_head discrete_range RIGHT_PAREN formal_part_opt WHEN condition entry_body_part /* 405 */
+    : ENTRY defining_identifier formal_part_opt WHEN condition entry_body_part /* 405 */
+    | ENTRY defining_identifier LEFT_PAREN iterator_head discrete_range RIGHT_PAREN formal_part_opt WHEN condition entry_body_part /* 406 */
     ;
 
 entry_body_part
-    : SEMICOLON                                                  /* 406 */
-    | IS declarative_part block_body END designator_opt SEMICOLON /* 407 */
+    : SEMICOLON                                                  /* 407 */
+    | IS declarative_part block_body END designator_opt SEMICOLON /* 408 */
     ;
 
 representation_clause_list
-    : %empty                                                     /* 408 */
-    | representation_clause_list representation_clause pragma_list /* 409 */
+    : %empty                                                     /* 409 */
+    | representation_clause_list representation_clause pragma_list /* 410 */
     ;
 
 entry_call_statement
-    : procedure_call_statement                                   /* 410 */
+    : procedure_call_statement                                   /* 411 */
     ;
 
 accept_statement
-    : accept_head SEMICOLON                                      /* 411 */
-    | accept_head DO handled_sequence_of_statements END designator_opt SEMICOLON /* 412 */
+    : accept_head SEMICOLON                                      /* 412 */
+    | accept_head DO handled_sequence_of_statements END designator_opt SEMICOLON /* 413 */
     ;
 
 accept_head
-    : ACCEPT entry_name formal_part_opt                          /* 413 */
+    : ACCEPT entry_name formal_part_opt                          /* 414 */
     ;
 
 entry_name
-    : direct_name                                                /* 414 */
-    | entry_name LEFT_PAREN expression RIGHT_PAREN               /* 415 */
+    : direct_name                                                /* 415 */
+    | entry_name LEFT_PAREN expression RIGHT_PAREN               /* 416 */
     ;
 
 delay_statement
-    : DELAY expression SEMICOLON                                 /* 416 */
-    | DELAY UNTIL expression SEMICOLON                           /* 417 */
+    : DELAY expression SEMICOLON                                 /* 417 */
+    | DELAY UNTIL expression SEMICOLON                           /* 418 */
     ;
 
 select_statement
-    : selective_accept                                           /* 418 */
-    | conditional_entry_call                                     /* 419 */
-    | timed_entry_call                                           /* 420 */
-    | asynchronous_select                                        /* 421 */
+    : selective_accept                                           /* 419 */
+    | conditional_entry_call                                     /* 420 */
+    | timed_entry_call                                           /* 421 */
+    | asynchronous_select                                        /* 422 */
     ;
 
 selective_accept
-    : SELECT guarded_select_alternative or_select_alternative_list else_opt END SELECT SEMICOLON /* 422 */
+    : SELECT guarded_select_alternative or_select_alternative_list else_opt END SELECT SEMICOLON /* 423 */
     ;
 
 guarded_select_alternative
-    : select_alternative                                         /* 423 */
-    | WHEN condition ARROW select_alternative                    /* 424 */
+    : select_alternative                                         /* 424 */
+    | WHEN condition ARROW select_alternative                    /* 425 */
     ;
 
 or_select_alternative_list
-    : %empty                                                     /* 425 */
-    | or_select_alternative_list OR guarded_select_alternative   /* 426 */
+    : %empty                                                     /* 426 */
+    | or_select_alternative_list OR guarded_select_alternative   /* 427 */
     ;
 
 select_alternative
-    : accept_statement sequence_of_statements_opt                /* 427 */
-    | delay_statement sequence_of_statements_opt                 /* 428 */
-    | TERMINATE SEMICOLON                                        /* 429 */
+    : accept_statement sequence_of_statements_opt                /* 428 */
+    | delay_statement sequence_of_statements_opt                 /* 429 */
+    | TERMINATE SEMICOLON                                        /* 430 */
     ;
 
 triggering_alternative
-    : delay_statement sequence_of_statements_opt                 /* 430 */
-    | entry_call_statement sequence_of_statements_opt            /* 431 */
+    : delay_statement sequence_of_statements_opt                 /* 431 */
+    | entry_call_statement sequence_of_statements_opt            /* 432 */
     ;
 
 asynchronous_select
-    : SELECT triggering_alternative THEN ABORT sequence_of_statements END SELECT SEMICOLON /* 432 */
+    : SELECT triggering_alternative THEN ABORT sequence_of_statements END SELECT SEMICOLON /* 433 */
     ;
 
 timed_entry_call
-    : SELECT entry_call_statement sequence_of_statements_opt OR delay_statement sequence_of_statements_opt END SELECT SEMICOLON /* 433 */
+    : SELECT entry_call_statement sequence_of_statements_opt OR delay_statement sequence_of_statements_opt END SELECT SEMICOLON /* 434 */
     ;
 
 conditional_entry_call
-    : SELECT entry_call_statement sequence_of_statements_opt ELSE sequence_of_statements END SELECT SEMICOLON /* 434 */
+    : SELECT entry_call_statement sequence_of_statements_opt ELSE sequence_of_statements END SELECT SEMICOLON /* 435 */
     ;
 
 sequence_of_statements_opt
-    : %empty                                                     /* 435 */
-    | sequence_of_statements                                     /* 436 */
+    : %empty                                                     /* 436 */
+    | sequence_of_statements                                     /* 437 */
     ;
 
 abort_statement
-    : ABORT name_list SEMICOLON                                  /* 437 */
+    : ABORT name_list SEMICOLON                                  /* 438 */
     ;
 
-/* 438-468: the compilation and its units, subunits and body stubs. */
+/* 439-469: the compilation and its units, subunits and body stubs. */
 
 compilation
-    : compilation_unit_list                                      /* 438 */
+    : compilation_unit_list                                      /* 439 */
     ;
 
 compilation_unit_list
-    : %empty                                                     /* 439 */
-    | compilation_unit_list compilation_unit                     /* 440 */
-    | pragma pragma_list                                         /* 441 */
+    : %empty                                                     /* 440 */
+    | compilation_unit_list compilation_unit                     /* 441 */
+    | pragma pragma_list                                         /* 442 */
     ;
 
 /* The pragmas after a library item belong to its unit, which ends with the
@@ -1312,210 +1293,210 @@ compilation_unit_list
    the parse's strings can go, so that they are bounded by the largest unit,
    not the file. */
 compilation_unit
-    : context_clause private_opt library_unit pragma_list        /* 442 */
+    : context_clause private_opt library_unit pragma_list        /* 443 */
         { compilation_unit_close($4); }
-    | private_opt library_unit pragma_list                       /* 443 */
+    | private_opt library_unit pragma_list                       /* 444 */
         { compilation_unit_close($3); }
     ;
 
 private_opt
-    : %empty                                                     /* 444 */
-    | PRIVATE                                                    /* 445 */
+    : %empty                                                     /* 445 */
+    | PRIVATE                                                    /* 446 */
     ;
 
 context_clause
-    : with_clause context_item_list                              /* 446 */
-    | context_clause with_clause context_item_list               /* 447 */
+    : with_clause context_item_list                              /* 447 */
+    | context_clause with_clause context_item_list               /* 448 */
     ;
 
 with_clause
-    : WITH compound_name_list SEMICOLON                          /* 448 */
+    : WITH compound_name_list SEMICOLON                          /* 449 */
         { with_clause_add($2.names); }
     ;
 
 context_item_list
-    : %empty                                                     /* 449 */
-    | context_item_list use_clause                               /* 450 */
-    | context_item_list pragma                                   /* 451 */
+    : %empty                                                     /* 450 */
+    | context_item_list use_clause                               /* 451 */
+    | context_item_list pragma                                   /* 452 */
     ;
 
 library_unit
-    : package_declaration                                        /* 452 */
-    | package_body                                               /* 453 */
-    | subprogram_declaration                                     /* 454 */
-    | subprogram_body                                            /* 455 */
-    | subunit                                                    /* 456 */
-    | generic_declaration                                        /* 457 */
-    | unit_renaming_declaration                                  /* 458 */
+    : package_declaration                                        /* 453 */
+    | package_body                                               /* 454 */
+    | subprogram_declaration                                     /* 455 */
+    | subprogram_body                                            /* 456 */
+    | subunit                                                    /* 457 */
+    | generic_declaration                                        /* 458 */
+    | unit_renaming_declaration                                  /* 459 */
     ;
 
 /* Follows the parent's name, which is $0. */
 subunit_parent_end
-    : %empty                                                     /* 459 */
+    : %empty                                                     /* 460 */
         { subunit_begin($0.text); }
     ;
 
 subunit
-    : SEPARATE LEFT_PAREN compound_name subunit_parent_end RIGHT_PAREN subunit_body /* 460 */
+    : SEPARATE LEFT_PAREN compound_name subunit_parent_end RIGHT_PAREN subunit_body /* 461 */
         { subunit_end(); }
     ;
 
 subunit_body
-    : subprogram_body                                            /* 461 */
-    | package_body                                               /* 462 */
-    | task_body                                                  /* 463 */
-    | protected_body                                             /* 464 */
+    : subprogram_body                                            /* 462 */
+    | package_body                                               /* 463 */
+    | task_body                                                  /* 464 */
+    | protected_body                                             /* 465 */
     ;
 
 body_stub
-    : TASK BODY direct_name IS SEPARATE SEMICOLON                /* 465 */
-    | PACKAGE BODY compound_name IS SEPARATE SEMICOLON           /* 466 */
-    | subprogram_specification IS SEPARATE SEMICOLON             /* 467 */
+    : TASK BODY direct_name IS SEPARATE SEMICOLON                /* 466 */
+    | PACKAGE BODY compound_name IS SEPARATE SEMICOLON           /* 467 */
+    | subprogram_specification IS SEPARATE SEMICOLON             /* 468 */
         { library_unit_close(BODY, top_properties() | IS_BODY | IS_STUB, $4); }
-    | PROTECTED BODY direct_name IS SEPARATE SEMICOLON           /* 468 */
+    | PROTECTED BODY direct_name IS SEPARATE SEMICOLON           /* 469 */
     ;
 
-/* 469-481: exceptions, raise and requeue statements. */
+/* 470-482: exceptions, raise and requeue statements. */
 
 exception_declaration
-    : defining_identifier_list COLON EXCEPTION SEMICOLON         /* 469 */
+    : defining_identifier_list COLON EXCEPTION SEMICOLON         /* 470 */
     ;
 
 exception_handler_part
-    : EXCEPTION exception_handler_list                           /* 470 */
+    : EXCEPTION exception_handler_list                           /* 471 */
     ;
 
 exception_handler_list
-    : exception_handler                                          /* 471 */
-    | exception_handler_list exception_handler                   /* 472 */
+    : exception_handler                                          /* 472 */
+    | exception_handler_list exception_handler                   /* 473 */
     ;
 
 exception_handler
-    : WHEN exception_choice_list ARROW sequence_of_statements    /* 473 */
-    | WHEN defining_identifier COLON exception_choice_list ARROW sequence_of_statements /* 474 */
+    : WHEN exception_choice_list ARROW sequence_of_statements    /* 474 */
+    | WHEN defining_identifier COLON exception_choice_list ARROW sequence_of_statements /* 475 */
     ;
 
 exception_choice_list
-    : exception_choice                                           /* 475 */
-    | exception_choice_list BAR exception_choice                 /* 476 */
+    : exception_choice                                           /* 476 */
+    | exception_choice_list BAR exception_choice                 /* 477 */
     ;
 
 exception_choice
-    : name                                                       /* 477 */
-    | OTHERS                                                     /* 478 */
+    : name                                                       /* 478 */
+    | OTHERS                                                     /* 479 */
     ;
 
 raise_statement
-    : RAISE name_opt SEMICOLON                                   /* 479 */
+    : RAISE name_opt SEMICOLON                                   /* 480 */
     ;
 
 requeue_statement
-    : REQUEUE name SEMICOLON                                     /* 480 */
-    | REQUEUE name WITH ABORT SEMICOLON                          /* 481 */
+    : REQUEUE name SEMICOLON                                     /* 481 */
+    | REQUEUE name WITH ABORT SEMICOLON                          /* 482 */
     ;
 
-/* 482-515: generics and instantiations. */
+/* 483-516: generics and instantiations. */
 
 generic_declaration
-    : generic_formal_part subprogram_specification SEMICOLON     /* 482 */
+    : generic_formal_part subprogram_specification SEMICOLON     /* 483 */
         { library_unit_close(SPEC, top_properties() | IS_GENERIC | IS_DECLARATION, $3); }
-    | generic_formal_part package_specification SEMICOLON        /* 483 */
+    | generic_formal_part package_specification SEMICOLON        /* 484 */
         { unit_end(units_last(), $3); }
     ;
 
 generic_formal_part
-    : GENERIC                                                    /* 484 */
-    | generic_formal_part generic_formal_parameter_declaration   /* 485 */
+    : GENERIC                                                    /* 485 */
+    | generic_formal_part generic_formal_parameter_declaration   /* 486 */
     ;
 
 generic_formal_parameter_declaration
-    : parameter_specification SEMICOLON                          /* 486 */
-    | TYPE direct_name formal_discriminant_part_opt IS formal_type_definition SEMICOLON /* 487 */
-    | WITH PROCEDURE direct_name formal_part_opt subprogram_default_opt SEMICOLON /* 488 */
-    | WITH FUNCTION designator formal_part_opt RETURN name subprogram_default_opt SEMICOLON /* 489 */
-    | WITH PACKAGE direct_name IS NEW name LEFT_PAREN BOX RIGHT_PAREN SEMICOLON /* 490 */
-    | WITH PACKAGE direct_name IS NEW name SEMICOLON             /* 491 */
-    | use_clause                                                 /* 492 */
-    | pragma                                                     /* 493 */
+    : parameter_specification SEMICOLON                          /* 487 */
+    | TYPE direct_name formal_discriminant_part_opt IS formal_type_definition SEMICOLON /* 488 */
+    | WITH PROCEDURE direct_name formal_part_opt subprogram_default_opt SEMICOLON /* 489 */
+    | WITH FUNCTION designator formal_part_opt RETURN name subprogram_default_opt SEMICOLON /* 490 */
+    | WITH PACKAGE direct_name IS NEW name LEFT_PAREN BOX RIGHT_PAREN SEMICOLON /* 491 */
+    | WITH PACKAGE direct_name IS NEW name SEMICOLON             /* 492 */
+    | use_clause                                                 /* 493 */
+    | pragma                                                     /* 494 */
     ;
 
 formal_discriminant_part_opt
-    : %empty                                                     /* 494 */
-    | known_discriminant_part                                    /* 495 */
-    | LEFT_PAREN BOX RIGHT_PAREN                                 /* 496 */
+    : %empty                                                     /* 495 */
+    | known_discriminant_part                                    /* 496 */
+    | LEFT_PAREN BOX RIGHT_PAREN                                 /* 497 */
     ;
 
 subprogram_default_opt
-    : %empty                                                     /* 497 */
-    | IS name                                                    /* 498 */
-    | IS BOX                                                     /* 499 */
+    : %empty                                                     /* 498 */
+    | IS name                                                    /* 499 */
+    | IS BOX                                                     /* 500 */
     ;
 
 formal_type_definition
-    : LEFT_PAREN BOX RIGHT_PAREN                                 /* 500 */
-    | RANGE BOX                                                  /* 501 */
-    | MOD BOX                                                    /* 502 */
-    | DELTA BOX                                                  /* 503 */
-    | DELTA BOX DIGITS BOX                                       /* 504 */
-    | DIGITS BOX                                                 /* 505 */
-    | array_type_definition                                      /* 506 */
-    | access_type_definition                                     /* 507 */
-    | private_type_definition                                    /* 508 */
-    | formal_derived_type_definition                             /* 509 */
+    : LEFT_PAREN BOX RIGHT_PAREN                                 /* 501 */
+    | RANGE BOX                                                  /* 502 */
+    | MOD BOX                                                    /* 503 */
+    | DELTA BOX                                                  /* 504 */
+    | DELTA BOX DIGITS BOX                                       /* 505 */
+    | DIGITS BOX                                                 /* 506 */
+    | array_type_definition                                      /* 507 */
+    | access_type_definition                                     /* 508 */
+    | private_type_definition                                    /* 509 */
+    | formal_derived_type_definition                             /* 510 */
     ;
 
 formal_derived_type_definition
-    : NEW subtype_indication                                     /* 510 */
-    | NEW subtype_indication WITH PRIVATE                        /* 511 */
-    | ABSTRACT NEW subtype_indication WITH PRIVATE               /* 512 */
+    : NEW subtype_indication                                     /* 511 */
+    | NEW subtype_indication WITH PRIVATE                        /* 512 */
+    | ABSTRACT NEW subtype_indication WITH PRIVATE               /* 513 */
     ;
 
 subprogram_instantiation
-    : subprogram_specification IS generic_instance_name          /* 513 */
+    : subprogram_specification IS generic_instance_name          /* 514 */
         { subprogram_instantiation_add(); }
     ;
 
 package_instantiation
-    : PACKAGE compound_name IS generic_instance_name             /* 514 */
+    : PACKAGE compound_name IS generic_instance_name             /* 515 */
         { package_instantiation_add($2.text); }
     ;
 
 generic_instance_name
-    : NEW name                                                   /* 515 */
+    : NEW name                                                   /* 516 */
     ;
 
-/* 516-526: representation clauses and the code statement. */
+/* 517-527: representation clauses and the code statement. */
 
 representation_clause
-    : attribute_definition_clause                                /* 516 */
-    | record_representation_clause                               /* 517 */
-    | address_clause                                             /* 518 */
+    : attribute_definition_clause                                /* 517 */
+    | record_representation_clause                               /* 518 */
+    | address_clause                                             /* 519 */
     ;
 
 attribute_definition_clause
-    : FOR mark USE expression SEMICOLON                          /* 519 */
+    : FOR mark USE expression SEMICOLON                          /* 520 */
     ;
 
 record_representation_clause
-    : FOR mark USE RECORD mod_clause_opt component_clause_list END RECORD SEMICOLON /* 520 */
+    : FOR mark USE RECORD mod_clause_opt component_clause_list END RECORD SEMICOLON /* 521 */
     ;
 
 mod_clause_opt
-    : %empty                                                     /* 521 */
-    | AT MOD expression SEMICOLON                                /* 522 */
+    : %empty                                                     /* 522 */
+    | AT MOD expression SEMICOLON                                /* 523 */
     ;
 
 component_clause_list
-    : %empty                                                     /* 523 */
-    | component_clause_list mark AT expression RANGE range SEMICOLON /* 524 */
+    : %empty                                                     /* 524 */
+    | component_clause_list mark AT expression RANGE range SEMICOLON /* 525 */
     ;
 
 address_clause
-    : FOR mark USE AT expression SEMICOLON                       /* 525 */
+    : FOR mark USE AT expression SEMICOLON                       /* 526 */
     ;
 
 code_statement
-    : qualified_expression SEMICOLON                             /* 526 */
+    : qualified_expression SEMICOLON                             /* 527 */
     ;
 
 %%
