@@ -40,7 +40,6 @@ inline int next_parser_value(SemanticValue& value) {
   value.line = token_value.line;
   value.column = token_value.column;
   value.text = token_has_text(token) ? token_value.text : nullptr;
-  value.names = nullptr;
   return token;
 }
 
