@@ -29,7 +29,24 @@ char* parse_string_new(const char* bytes, std::size_t length) {
   return text;
 }
 
-char* parse_string_copy(const char* text) { return parse_string_new(text, std::strlen(text)); }
+char* parse_string_whole(const char* bytes, std::size_t length) {
+  char* text = block_store_take(store, length + 1);
+  // Most identifiers are 4 to 16 bytes long: two overlapping moves of fixed
+  // width copy them inline, where a call to copy them would cost more.
+  if (length >= 8 && length <= 16) {
+    std::memcpy(text, bytes, 8);
+    std::memcpy(text + length - 8, bytes + length - 8, 8);
+  } else if (length >= 4 && length < 8) {
+    std::memcpy(text, bytes, 4);
+    std::memcpy(text + length - 4, bytes + length - 4, 4);
+  } else {
+    std::memcpy(text, bytes, length);
+  }
+  text[length] = '\0';
+  return text;
+}
+
+char* parse_string_copy(const char* text) { return parse_string_whole(text, std::strlen(text)); }
 
 char* parse_string_concat(const char* a, const char* b, const char* c) {
   if (a == nullptr || c == nullptr) return nullptr;

@@ -14,6 +14,10 @@
 // among them, NUL-terminated.
 char* parse_string_new(const char* bytes, std::size_t length);
 
+// As parse_string_new, for `length` bytes known to hold no NUL byte
+// (identifiers, character literals): one copy, without looking for one.
+char* parse_string_whole(const char* bytes, std::size_t length);
+
 // A kept copy of `text`, for names the parse spells itself ("digits").
 char* parse_string_copy(const char* text);
 

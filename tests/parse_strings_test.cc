@@ -23,6 +23,17 @@ TEST_F(ParseStringsTest, CopiesEndAtTheFirstNulAndAreTerminated) {
   EXPECT_STREQ(parse_string_copy("digits"), "digits");
 }
 
+// A text without NUL is copied whole at every length, whichever way its
+// length has it copied, and terminated right after it.
+TEST_F(ParseStringsTest, WholeCopiesKeepEveryByteAtEveryLength) {
+  std::string source;
+  for (int i = 0; i < 40; ++i) source += static_cast<char>(i % 2 == 0 ? 'A' + i % 26 : 0xC0 + i);
+  for (std::size_t length = 0; length <= source.size(); ++length) {
+    const char* text = parse_string_whole(source.data(), length);
+    EXPECT_EQ(std::string(text), source.substr(0, length)) << "length " << length;
+  }
+}
+
 TEST_F(ParseStringsTest, ConcatenationNeedsBothEnds) {
   EXPECT_STREQ(parse_string_concat("A", ".", "B"), "A.B");
   EXPECT_STREQ(parse_string_concat("X", "'", "digits"), "X'digits");
