@@ -226,7 +226,10 @@ def main():
     # On a loaded machine a run waits for the processor as well; the CPU
     # ratio shows what the tools themselves cost.
     print(f"\n{f'ratios of the medians of {args.repeat} runs':44} {'wall':>8} {'cpu':>8}")
-    time_ratio("(a) gnatchop / mirelchop", "(a) gnatchop -w -q", "(a) mirelchop -w", ">= 2")
+    # On a disk, writing the files weighs more in both tools' times, which
+    # brings their ratio closer to 1: the target there is lower.
+    in_memory = subprocess.run(["stat", "-f", "-c", "%T", work], capture_output=True, text=True).stdout.strip() == "tmpfs"
+    time_ratio("(a) gnatchop / mirelchop", "(a) gnatchop -w -q", "(a) mirelchop -w", ">= 2.5" if in_memory else ">= 2.2")
     time_ratio("(a) mirelchop / tar floor", "(a) mirelchop -w", "(a) tar -xf (floor)", "<= 2")
     time_ratio("  bound: scan and parse alone / tar floor", "(a) scan and parse alone", "(a) tar -xf (floor)",
                "<= 2")
