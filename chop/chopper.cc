@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <unordered_set>
 
 #include "analysis/ac_tree.h"
 #include "chop/copy_reader.h"
 #include "chop/file_io.h"
+#include "chop/identity_set.h"
 #include "chop/interrupt_cleanup.h"
 #include "chop/later_sources.h"
 #include "chop/source_copy.h"
@@ -37,7 +37,7 @@ struct ChopState {
   bool source_replaced;  // some unit file of this chop was the source itself
   bool source_rewritten;  // and was written again: the copy holds text found nowhere else
   QByteArray kept_notice;  // once source_replaced: where the original text is kept
-  std::unordered_set<uint64_t> written;  // with -w: the unit files written, by identity
+  IdentitySet written;   // with -w: the unit files written, by identity
 };
 
 // The chop in progress, between the making of its copy and its end.
@@ -64,6 +64,7 @@ void release_active_chop() {
     if (!chop.unit_is_source) unlink(chop.unit_path);
   }
   ac_free(chop.unit_path);
+  identity_set_release(chop.written);
   copy_reader_close(chop.reader);
   if (chop.source_replaced)
     print_message(stderr, kept_copy_message(chop));
@@ -284,8 +285,15 @@ void open_unit_file(ChopState& chop, char* path) {
     interrupt_keep_copy(chop.kept_notice.constData(), static_cast<std::size_t>(chop.kept_notice.size()));
   }
   interrupt_resume();
-  if (!no_overwrite && !chop.written.insert(file_identity(status)).second) note_rewritten_unit_file(chop, path);
+  if (!no_overwrite && !identity_set_insert(chop.written, file_identity(status))) note_rewritten_unit_file(chop, path);
   if (status.st_size != 0 && ftruncate(fd, 0) != 0) fail(7, write_error(path));
+}
+
+// The number of units in the list from `first`.
+std::size_t units_in(const Unit* first) {
+  std::size_t count = 0;
+  for (const Unit* unit = first; unit != nullptr; unit = unit->next) ++count;
+  return count;
 }
 
 // Tells the user about the unit file just created.
@@ -314,6 +322,7 @@ int chop_file(const char* source_word, const Unit* first_unit) {
     fail(7, translate("Error", "Error : can't open file \"%1\" for chopping.\n", "%1 is a file name")
                 .arg(local_text(source_word)));
   chop.line = 1;
+  if (!no_overwrite) identity_set_reserve(chop.written, units_in(first_unit));
 
   int count = 0;
   for (const Unit* unit = first_unit; unit != nullptr; unit = unit->next) {
@@ -332,6 +341,7 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   }
   set_exit_cleanup(nullptr);
   active_chop = nullptr;
+  identity_set_release(chop.written);
   copy_reader_close(chop.reader);
   // The source file now holds one of its units, found nowhere else once the copy goes.
   if (chop.source_replaced) later_sources_mark_replaced(chop.copy.source_device, chop.copy.source_inode);
