@@ -25,7 +25,9 @@ bool copy_reader_open(CopyReader& reader, const char* name) {
   const int fd = open(name, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   reader.fd = fd;
-  if (shared_block == nullptr) shared_block = static_cast<char*>(ac_alloc(reader_block_size));
+  // Not zero-filled (a block of this size comes from the heap, where zeroing
+  // costs a pass over it): every byte handed out was read into it first.
+  if (shared_block == nullptr) shared_block = static_cast<char*>(ac_realloc(nullptr, reader_block_size));
   reader.block = shared_block;
   reader.capacity = reader_block_size;
   return true;
