@@ -14,6 +14,7 @@
 #include "chop/later_sources.h"
 #include "driver/messages.h"
 #include "driver/naming.h"
+#include "driver/revision_environment.h"
 #include "driver/run_settings.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/ada_revision.h"
+#include "driver/revision_environment.h"
 #include "driver/run_loop.h"
 #include "driver/run_settings.h"
 #include "tests/chop_harness.h"
