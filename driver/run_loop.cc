@@ -11,7 +11,7 @@
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
 #include "chop/chopper.h"
-#include "chop/later_sources.h"
+#include "chop/protected_sources.h"
 #include "driver/messages.h"
 #include "driver/naming.h"
 #include "driver/revision_environment.h"
@@ -40,10 +40,10 @@ FILE* open_source(const char* path) {
 int run_sources(const std::vector<const char*>& sources) {
   long long run_total = 0;
   // Only a run that may replace files can replace a source before it is read.
-  if (!no_overwrite) later_sources_record(sources);
+  if (!no_overwrite) protected_sources_record(sources);
   for (std::size_t index = 0; index < sources.size(); ++index) {
     const char* source = sources[index];
-    later_sources_reach(index);
+    protected_sources_reach(index);
     current_source_name = source;
     FILE* stream = open_source(source);
     if (stream == nullptr) {
