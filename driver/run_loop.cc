@@ -13,9 +13,11 @@
 #include "chop/chopper.h"
 #include "chop/protected_sources.h"
 #include "driver/messages.h"
+#include "driver/name_folding.h"
 #include "driver/naming.h"
 #include "driver/revision_environment.h"
 #include "driver/run_settings.h"
+#include "driver/utf8_validity.h"
 
 namespace {
 
@@ -62,4 +64,11 @@ int run_sources(const std::vector<const char*>& sources) {
     print_message(stdout, translate("Message", "Chopped %1 files.\n", "%1 is a number").arg(run_total));
   if (studio_log != nullptr) std::fclose(studio_log);
   return 0;
+}
+
+void settle_name_folding(int source_fd, const Unit* first_unit) {
+  bool names_beyond_ascii = false;
+  for (const Unit* unit = first_unit; unit != nullptr && !names_beyond_ascii; unit = unit->next)
+    names_beyond_ascii = beyond_ascii(unit->full_name);
+  current_source_utf8 = names_beyond_ascii && file_is_utf8(source_fd);
 }
