@@ -11,22 +11,28 @@ enum UnitKind : int32_t {
 };
 
 // One element of a singly linked list of names (a with clause's names).
+// While the parse builds a list, its elements and names are allocations of
+// their own, released by name_items_free; once a unit takes the list, they
+// live in the unit list's store (see unit_new).
 struct NameItem {
-  char* name;      // owned copy; a dotted name stays one string
+  char* name;      // a copy; a dotted name stays one string
   NameItem* next;  // following element, or null
 };
 
-// One compilation unit of the source being processed.
+// One compilation unit of the source being processed. The record, its names
+// and its context list live in the unit list's store until units_free_all;
+// only the renaming target is an allocation of its own.
 struct Unit {
   UnitKind kind;
   uint32_t properties;          // property bits given by the parse, stored unchanged
-  char* full_name;              // owned; prefix "." name inside a subunit, else the name
-  char* simple_name;            // owned copy of the name given at creation
-  char* source_file;            // owned copy of the source's name at creation
+  char* full_name;              // in the store; prefix "." name inside a subunit, else the name
+  char* simple_name;            // the name given at creation: the last part of full_name, in its bytes
+  char* source_file;            // the source's name at creation, one copy shared by its units
   uint32_t end_line;            // line of the final semicolon; 0 until known
   uint32_t end_column;          // column of the final semicolon; 0 until known
-  NameItem* context;            // owned with-clause names, in source order
-  char* renaming_target;        // owned: the unit a library renaming renames, or null
+  NameItem* context;            // with-clause names in the store, in source order
+  // The unit a library renaming renames, or null; from ac_alloc, released by unit_free.
+  char* renaming_target;
   Unit* next;                   // following unit in the list
 };
 
@@ -74,13 +80,14 @@ void units_free_all();
 // Sets (without copying) or clears the parent name that prefixes new units' full names.
 void set_name_prefix(const char* prefix);
 
-// A new one-element list holding a copy of a present `name`.
+// A new one-element list holding a copy of a present `name`, both from ac_alloc.
 NameItem* name_item_new(const char* name);
 
-// A new head holding a copy of `name`, followed by `rest`.
+// A new head holding a copy of `name`, both from ac_alloc, followed by `rest`.
 NameItem* name_item_prepend(const char* name, NameItem* rest);
 
-// Releases every element of `list` with its name.
+// Releases every element of `list` with its name; for a list not yet
+// handed to a unit.
 void name_items_free(NameItem* list);
 
 // Forgets every entry of the name stack without releasing them.

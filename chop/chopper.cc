@@ -13,7 +13,7 @@
 #include "chop/file_io.h"
 #include "chop/identity_set.h"
 #include "chop/interrupt_cleanup.h"
-#include "chop/later_sources.h"
+#include "chop/protected_sources.h"
 #include "chop/source_copy.h"
 #include "chop/unit_file.h"
 #include "driver/ac_mem.h"
@@ -344,7 +344,7 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   identity_set_release(chop.written);
   copy_reader_close(chop.reader);
   // The source file now holds one of its units, found nowhere else once the copy goes.
-  if (chop.source_replaced) later_sources_mark_replaced(chop.copy.source_device, chop.copy.source_inode);
+  if (chop.source_replaced) protected_sources_mark_replaced(chop.copy.source_device, chop.copy.source_inode);
   if (chop.source_rewritten) {
     // A later unit replaced the source's first unit file: the copy holds that text.
     interrupt_forget_all();

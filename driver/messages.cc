@@ -52,14 +52,6 @@ void print_message(FILE* channel, const QString& text) {
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), channel);
 }
 
-void print_message_template(FILE* channel, const QString& text, const char* tmpl) {
-  if (tmpl == nullptr || *tmpl == '\0') {
-    print_message(channel, text);
-    return;
-  }
-  std::fprintf(channel, tmpl, bytes_from_text(text).constData());
-}
-
 void fail(int status, const QString& message) {
   print_message(stderr, message);
   end_process(status);

@@ -8,7 +8,6 @@
 #include "driver/messages.h"
 #include "driver/name_folding.h"
 #include "driver/run_settings.h"
-#include "driver/utf8_validity.h"
 
 namespace {
 
@@ -64,13 +63,6 @@ void select_naming_convention(const QString& name) {
   } else {
     fail(7, translate("Error", "Error : unknown naming convention (%1)\n", "%1 is a string").arg(name));
   }
-}
-
-void settle_name_folding(int source_fd, const Unit* first_unit) {
-  bool names_beyond_ascii = false;
-  for (const Unit* unit = first_unit; unit != nullptr && !names_beyond_ascii; unit = unit->next)
-    names_beyond_ascii = beyond_ascii(unit->full_name);
-  current_source_utf8 = names_beyond_ascii && file_is_utf8(source_fd);
 }
 
 const char* naming_convention_name() { return naming_convention == vesk_file_name ? "VESK" : "GNAT"; }

@@ -13,19 +13,12 @@ void read_naming_environment(const char* variable);
 // error and ends with status 7 when there is no such convention.
 void select_naming_convention(const QString& name);
 
-// Settles how the unit names of the source just parsed, read from
-// `source_fd`, fold to lower case: by UTF-8 characters when one of them
-// holds a byte beyond ASCII and the whole source is valid UTF-8, else byte
-// by byte as Latin-1. Only then is the source read again. Called for every
-// source after its parse and before its unit files are named.
-void settle_name_folding(int source_fd, const Unit* first_unit);
-
 // "GNAT" or "VESK", the convention in force.
 const char* naming_convention_name();
 
 // The unit's file name under GNAT's convention: lower case (see
-// fold_name for names beyond ASCII), dots as hyphens,
-// ".ads"/".adb"; a new string from ac_alloc.
+// fold_name for names beyond ASCII, folded as current_source_utf8 says),
+// dots as hyphens, ".ads"/".adb"; a new string from ac_alloc.
 char* gnat_file_name(const Unit* unit);
 
 // The unit's file name under VESK's convention: lower case as GNAT's, dots kept,

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "driver/messages.h"
-#include "driver/run_settings.h"
 
 namespace {
 
@@ -22,6 +21,8 @@ const RevisionName revision_names[] = {
 };
 
 }  // namespace
+
+AdaRevision ada_revision = ADA_95;
 
 void read_revision_environment(const char* variable) {
   const char* value = std::getenv(variable);

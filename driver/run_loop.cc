@@ -11,10 +11,13 @@
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
 #include "chop/chopper.h"
-#include "chop/later_sources.h"
+#include "chop/protected_sources.h"
 #include "driver/messages.h"
+#include "driver/name_folding.h"
 #include "driver/naming.h"
+#include "driver/revision_environment.h"
 #include "driver/run_settings.h"
+#include "driver/utf8_validity.h"
 
 namespace {
 
@@ -39,10 +42,10 @@ FILE* open_source(const char* path) {
 int run_sources(const std::vector<const char*>& sources) {
   long long run_total = 0;
   // Only a run that may replace files can replace a source before it is read.
-  if (!no_overwrite) later_sources_record(sources);
+  if (!no_overwrite) protected_sources_record(sources);
   for (std::size_t index = 0; index < sources.size(); ++index) {
     const char* source = sources[index];
-    later_sources_reach(index);
+    protected_sources_reach(index);
     current_source_name = source;
     FILE* stream = open_source(source);
     if (stream == nullptr) {
@@ -61,4 +64,11 @@ int run_sources(const std::vector<const char*>& sources) {
     print_message(stdout, translate("Message", "Chopped %1 files.\n", "%1 is a number").arg(run_total));
   if (studio_log != nullptr) std::fclose(studio_log);
   return 0;
+}
+
+void settle_name_folding(int source_fd, const Unit* first_unit) {
+  bool names_beyond_ascii = false;
+  for (const Unit* unit = first_unit; unit != nullptr && !names_beyond_ascii; unit = unit->next)
+    names_beyond_ascii = beyond_ascii(unit->full_name);
+  current_source_utf8 = names_beyond_ascii && file_is_utf8(source_fd);
 }

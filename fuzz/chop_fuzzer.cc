@@ -26,6 +26,7 @@
 #include "chop/chopper.h"
 #include "driver/ac_mem.h"
 #include "driver/naming.h"
+#include "driver/run_loop.h"
 #include "driver/run_settings.h"
 #include "fuzz/analysis_reset.h"
 #include "fuzz/exit_trap.h"

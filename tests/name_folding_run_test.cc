@@ -1,11 +1,15 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "analysis/ac_tree.h"
 #include "analysis/ada_revision.h"
+#include "driver/revision_environment.h"
 #include "driver/run_loop.h"
 #include "driver/run_settings.h"
 #include "tests/chop_harness.h"
@@ -13,6 +17,68 @@
 #include "tests/stream_capture.h"
 
 namespace {
+
+// One source for settle_name_folding: its text and unit names, and the
+// folding the run loop must choose for it.
+struct FoldingCase {
+  const char* name;  // row name
+  std::string source;
+  std::vector<const char*> unit_names;
+  bool utf8;  // the folding by UTF-8 characters is chosen
+};
+
+void PrintTo(const FoldingCase& c, std::ostream* os) { *os << c.name; }
+
+const FoldingCase folding_cases[] = {
+    {"AsciiNamesInUtf8Source", "-- \xC3\xA9t\xC3\xA9\npackage P is end P;\n", {"P", "Q"}, false},
+    {"AsciiNamesInLatin1Source", "-- \xE9t\xE9\npackage P is end P;\n", {"P"}, false},
+    {"Utf8NameInUtf8Source", "package \xC3\x96L is end \xC3\x96L;\n", {"\xC3\x96L"}, true},
+    {"Utf8NameAfterAsciiOnes", "package A is end A;\npackage \xC3\x96L is end \xC3\x96L;\n", {"A", "\xC3\x96L"}, true},
+    {"ByteOrderMarkFirst", "\xEF\xBB\xBFpackage \xC3\x96L is end \xC3\x96L;\n", {"\xC3\x96L"}, true},
+    {"Utf8NameWithLatin1Comment", "package \xC3\x96L is end \xC3\x96L; -- \xE9t\xE9\n", {"\xC3\x96L"}, false},
+    {"Latin1Name", "package \xC4L is end \xC4L;\n", {"\xC4L"}, false},
+    {"CharacterCutShortAtTheEnd", "package \xC3\x96L is end \xC3\x96L;\n--\xE2\x82", {"\xC3\x96L"}, false},
+    {"SubunitPrefixBeyondAscii", "separate (\xC3\x96L) procedure Q is begin null; end Q;\n",
+     {"\xC3\x96L.Q"}, true},
+};
+
+class NameFoldingTest : public ::testing::TestWithParam<FoldingCase> {
+ protected:
+  void TearDown() override { current_source_utf8 = false; }
+};
+
+// The choice is made afresh for each source, whatever the previous one was,
+// and leaves the source's offset alone.
+TEST_P(NameFoldingTest, ChosenPerSourceFromItsNamesAndBytes) {
+  const FoldingCase& c = GetParam();
+  ScratchDir dir;
+  const std::string path = dir.path + "/source.ada";
+  write_file(path, c.source);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(lseek(fd, 7, SEEK_SET), 7);
+  std::vector<Unit> units(c.unit_names.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    units[i].full_name = const_cast<char*>(c.unit_names[i]);
+    units[i].next = i + 1 < units.size() ? &units[i + 1] : nullptr;
+  }
+  for (const bool previous : {false, true}) {
+    current_source_utf8 = previous;
+    settle_name_folding(fd, units.data());
+    EXPECT_EQ(current_source_utf8, c.utf8) << "after a source with UTF-8 folding " << previous;
+  }
+  EXPECT_EQ(lseek(fd, 0, SEEK_CUR), 7);
+  close(fd);
+}
+
+TEST(SettleNameFoldingTest, NoUnitsMeansNoUtf8Folding) {
+  current_source_utf8 = true;
+  settle_name_folding(-1, nullptr);
+  EXPECT_FALSE(current_source_utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NameFoldingTest, ::testing::ValuesIn(folding_cases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A run of sources read as Ada 2005, whose unit names hold letters beyond
 // ASCII: the files each source's units go to, and their text.

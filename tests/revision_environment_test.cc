@@ -7,7 +7,6 @@
 #include <ostream>
 #include <string>
 
-#include "driver/run_settings.h"
 #include "tests/stream_capture.h"
 
 namespace {

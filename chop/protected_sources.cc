@@ -1,4 +1,4 @@
-#include "chop/later_sources.h"
+#include "chop/protected_sources.h"
 
 #include <sys/stat.h>
 
@@ -26,7 +26,7 @@ std::size_t reached = 0;
 
 }  // namespace
 
-void later_sources_record(const std::vector<const char*>& sources) {
+void protected_sources_record(const std::vector<const char*>& sources) {
   recorded.clear();
   reached = 0;
   for (std::size_t index = 0; index < sources.size(); ++index) {
@@ -35,14 +35,14 @@ void later_sources_record(const std::vector<const char*>& sources) {
   }
 }
 
-void later_sources_reach(std::size_t index) { reached = index; }
+void protected_sources_reach(std::size_t index) { reached = index; }
 
 const char* later_source_at(dev_t device, ino_t inode) {
   const auto found = recorded.find({device, inode});
   return found != recorded.end() && found->second.index > reached ? found->second.word : nullptr;
 }
 
-void later_sources_mark_replaced(dev_t device, ino_t inode) {
+void protected_sources_mark_replaced(dev_t device, ino_t inode) {
   const auto found = recorded.find({device, inode});
   if (found != recorded.end()) found->second.replaced = true;
 }

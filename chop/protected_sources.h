@@ -1,5 +1,5 @@
-#ifndef MIRELCHOP_CHOP_LATER_SOURCES_H
-#define MIRELCHOP_CHOP_LATER_SOURCES_H
+#ifndef MIRELCHOP_CHOP_PROTECTED_SOURCES_H
+#define MIRELCHOP_CHOP_PROTECTED_SOURCES_H
 
 #include <sys/types.h>
 
@@ -7,17 +7,17 @@
 #include <vector>
 
 // The sources of the run whose file a unit file must not replace, known by
-// device and inode whatever path leads to them: those still to be chopped,
-// whose text would be gone before it is read, and those chopped whose own
-// unit file replaced them, now the only text of that unit.
+// device and inode whatever path leads to them: the later ones, still to be
+// chopped, whose text would be gone before it is read, and the earlier ones
+// whose own unit file replaced them, now the only text of that unit.
 
 // Records the files that `sources` (the run's source words, in order) name
 // now; a word that names nothing counts for nothing.
-void later_sources_record(const std::vector<const char*>& sources);
+void protected_sources_record(const std::vector<const char*>& sources);
 
 // The source at `index` of the recorded list is being chopped: it and the
-// ones before it no longer count.
-void later_sources_reach(std::size_t index);
+// ones before it are no longer later sources.
+void protected_sources_reach(std::size_t index);
 
 // The word of a source still to be chopped that is the file (`device`,
 // `inode`), or null.
@@ -25,7 +25,7 @@ const char* later_source_at(dev_t device, ino_t inode);
 
 // The recorded source that is the file (`device`, `inode`) is chopped, and
 // one of its own unit files replaced it.
-void later_sources_mark_replaced(dev_t device, ino_t inode);
+void protected_sources_mark_replaced(dev_t device, ino_t inode);
 
 // The word of a chopped source marked replaced that is the file (`device`,
 // `inode`), or null.
