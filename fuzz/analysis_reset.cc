@@ -6,7 +6,7 @@
 #include "analysis/parse_actions.h"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
-#include "fuzz/exit_trap.h"
+#include "driver/exit_trap.h"
 #include "fuzz/fuzz_check.h"
 
 void analysis_abandon() {
@@ -23,7 +23,7 @@ bool parse_source(FILE* stream, AdaRevision revision) {
   analysis_begin(stream, revision);
   try {
     fuzz_check(parse_compilation() == 0, "parse returned without accepting the source");
-  } catch (const ProcessEnded& ended) {
+  } catch (const ProcessExit& ended) {
     // Nothing else may end a parse of a few kilobytes held in memory.
     fuzz_check(ended.status == 7, "parse ended the process with a status other than 7");
     analysis_abandon();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/ada_revision.h"
+#include "driver/exit_trap.h"
 #include "driver/run_loop.h"
 #include "driver/run_settings.h"
 #include "tests/chop_harness.h"

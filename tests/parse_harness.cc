@@ -10,6 +10,7 @@
 #include "analysis/ac_tree.h"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
+#include "driver/exit_trap.h"
 #include "driver/run_settings.h"
 #include "tests/stream_capture.h"
 

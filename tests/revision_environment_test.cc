@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "driver/exit_trap.h"
 #include "driver/run_settings.h"
 #include "tests/stream_capture.h"
 

@@ -12,6 +12,7 @@
 
 #include "analysis/ada_grammar.hh"
 #include "driver/ac_mem.h"
+#include "driver/exit_trap.h"
 #include "tests/cli_harness.h"
 #include "tests/stream_capture.h"
 
