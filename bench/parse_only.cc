@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
 #include "driver/run_settings.h"

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/ada_grammar.hh"
 #include "analysis/parser.h"

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
 #include "chop/chopper.h"

@@ -10,8 +10,8 @@
 #include "analysis/ac_tree.h"
 #include "driver/exit_trap.h"
 #include "driver/run_settings.h"
-#include "fuzz/analysis_reset.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/parse_source.h"
 #include "fuzz/unit_list_check.h"
 
 namespace {

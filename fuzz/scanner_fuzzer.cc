@@ -12,12 +12,12 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/analysis_begin.h"
+#include "analysis/parser.h"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
 #include "driver/exit_trap.h"
-#include "fuzz/analysis_reset.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/parse_source.h"
 #include "fuzz/token_spelling.h"
 
 using namespace ada_token;

@@ -6,10 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
-#include "analysis/scanner.h"
-#include "driver/ac_mem.h"
+#include "analysis/parser.h"
 #include "driver/exit_trap.h"
 #include "driver/run_settings.h"
 #include "tests/stream_capture.h"
@@ -29,11 +27,8 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
       parse();
     } catch (const ProcessExit& exit) {
       outcome.exit_status = exit.status;
-      // The run would end here. Release what the abandoned parse still held
-      // and drain the scanner, so that the next source starts clean.
-      while (name_stack_top() != nullptr) name_stack_pop();
-      for (int token; (token = next_token()) > 0;)
-        if (token_has_text(token)) ac_free(token_value.text);
+      // The run would end here; the next source must start clean.
+      analysis_abandon();
     }
     outcome.err = err.text();
   }
