@@ -9,18 +9,17 @@
 int yyparse();
 int ada2022_parse();
 
-AdaRevision analysis_revision = ADA_95;
+AdaRevision ada_revision = ADA_95;
 
-void analysis_begin(FILE* stream, AdaRevision revision) {
-  analysis_revision = revision;
+void analysis_begin(FILE* stream) {
   scanner_input = stream;
   name_stack_reset();
-  scanner_reset(revision);
+  scanner_reset();
 }
 
 int parse_compilation() {
   parse_state_reset();
-  const int result = analysis_revision == ADA_95 ? yyparse() : ada2022_parse();
+  const int result = ada_revision == ADA_95 ? yyparse() : ada2022_parse();
   // The units hold copies of every name they need, so the parse's strings can go.
   parse_strings_release();
   return result;

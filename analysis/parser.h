@@ -11,15 +11,17 @@
 // these, so that each source starts alike and nothing of an abandoned one
 // reaches the next.
 
-// The revision the source being analysed is read as; set by analysis_begin.
-extern AdaRevision analysis_revision;
+// The revision sources are read as, the one the scanner and the parse read:
+// Ada 95 unless MIRELCHOP_ADA names another at start-up. Tests, fuzzers and
+// benchmarks that read a source otherwise set it before analysis_begin.
+extern AdaRevision ada_revision;
 
-// Starts the analysis of one source read from `stream` as Ada `revision`:
+// Starts the analysis of one source read from `stream` as Ada ada_revision:
 // points the scanner at it, empties the name stack and resets the scanner.
-void analysis_begin(FILE* stream, AdaRevision revision);
+void analysis_begin(FILE* stream);
 
 // Parses the whole of scanner_input into the unit list, with the grammar of
-// the revision given to analysis_begin, and returns 0 once the source is
+// ada_revision, and returns 0 once the source is
 // accepted. A syntax error, or a nesting too deep for the parse stack, ends
 // the process with status 7 instead. Call it after analysis_begin.
 int parse_compilation();

@@ -44,9 +44,9 @@ inline int next_parser_value(SemanticValue& value) {
 }
 
 // Puts the scanner at line 1, column 1, in its normal mode, for a new source
-// read as Ada `revision`: from 2005 on, the revision's reserved words, bytes
+// read as Ada ada_revision (analysis/parser.h): from 2005 on, the revision's reserved words, bytes
 // from 0x80 up as identifier letters, character literals of one UTF-8
 // character, a byte-order mark at the start, and the delimiters [ ] @.
-void scanner_reset(AdaRevision revision);
+void scanner_reset();
 
 #endif

@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   current_source_name = argv[1];
-  analysis_begin(stream, static_cast<AdaRevision>(revision));
+  ada_revision = static_cast<AdaRevision>(revision);
+  analysis_begin(stream);
   const int status = parse_compilation();
   std::fclose(stream);
   units_free_all();

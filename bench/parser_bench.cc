@@ -19,7 +19,7 @@ namespace {
 // The scanner reading `text` from its start, as for a new source.
 FILE* scan_from(std::string& text) {
   FILE* stream = fmemopen(text.data(), text.size(), "r");
-  analysis_begin(stream, ADA_95);
+  analysis_begin(stream);
   return stream;
 }
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "analysis/parser.h"
 #include "driver/messages.h"
-#include "driver/run_settings.h"
 
 namespace {
 

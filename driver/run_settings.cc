@@ -7,6 +7,5 @@ bool naming_from_default = false;
 bool list_only = false;
 bool no_overwrite = true;
 const char* output_directory = nullptr;
-AdaRevision ada_revision = ADA_95;
 FILE* studio_log = nullptr;
 const char* studio_log_name = nullptr;

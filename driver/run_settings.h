@@ -3,8 +3,6 @@
 
 #include <cstdio>
 
-#include "analysis/ada_revision.h"
-
 struct Unit;
 
 // A naming convention: turns a unit into a new file name from ac_alloc.
@@ -21,7 +19,6 @@ extern bool naming_from_default;            // MIRELCHOP was absent at start-up
 extern bool list_only;                      // -l: print generated file names only, no total
 extern bool no_overwrite;                   // cleared by -w
 extern const char* output_directory;        // where unit files go; null for the working directory
-extern AdaRevision ada_revision;            // MIRELCHOP_ADA: the revision sources are read as
 extern FILE* studio_log;                    // -studio_log stream, or null
 extern const char* studio_log_name;         // the file name it was opened with, for messages
 

@@ -8,7 +8,8 @@
 AdaRevision later_revision(std::size_t size) { return static_cast<AdaRevision>(ADA_2005 + size % 3); }
 
 bool parse_source(FILE* stream, AdaRevision revision) {
-  analysis_begin(stream, revision);
+  ada_revision = revision;
+  analysis_begin(stream);
   try {
     fuzz_check(parse_compilation() == 0, "parse returned without accepting the source");
   } catch (const ProcessExit& ended) {

@@ -78,7 +78,8 @@ void scan_source(std::string_view source, const std::vector<std::size_t>& line_s
   const bool columns_are_offsets = source.find('\r') == std::string_view::npos;
   FILE* stream = fmemopen(const_cast<char*>(source.data()), source.size(), "r");
   fuzz_check(stream != nullptr, "fmemopen");
-  analysis_begin(stream, revision);
+  ada_revision = revision;
+  analysis_begin(stream);
   int32_t previous_line = 0;
   int32_t previous_column = 0;
   try {

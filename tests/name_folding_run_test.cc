@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/ada_revision.h"
+#include "analysis/parser.h"
 #include "driver/exit_trap.h"
 #include "driver/run_loop.h"
 #include "driver/run_settings.h"

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
@@ -17,7 +18,8 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
   std::fwrite(source.data(), 1, source.size(), stream);
   std::rewind(stream);
   current_source_name = name;
-  analysis_begin(stream, revision);
+  const AdaRevision run_revision = std::exchange(ada_revision, revision);
+  analysis_begin(stream);
 
   ParseOutcome outcome;
   {
@@ -33,6 +35,7 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
     outcome.err = err.text();
   }
   std::fclose(stream);
+  ada_revision = run_revision;
 
   for (const Unit* unit = units_first(); unit != nullptr; unit = unit->next) {
     ParsedUnit copy{unit->kind,      unit->full_name,  unit->simple_name, unit->properties,

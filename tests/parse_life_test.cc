@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
@@ -50,7 +51,8 @@ TEST_P(ParseLifeTest, AbandonedParseLeavesTheNextSourceClean) {
   FILE* stream = bytes.empty() ? std::fopen(FIXTURE_DIR, "r") : fmemopen(bytes.data(), bytes.size(), "r");
   ASSERT_NE(stream, nullptr);
   current_source_name = "x.ada";
-  analysis_begin(stream, row.revision);
+  const AdaRevision run_revision = std::exchange(ada_revision, row.revision);
+  analysis_begin(stream);
   int status = -1;
   {
     ExitTrap trap;
@@ -73,7 +75,7 @@ TEST_P(ParseLifeTest, AbandonedParseLeavesTheNextSourceClean) {
   std::string next = "package N is end N;\n";
   stream = fmemopen(next.data(), next.size(), "r");
   ASSERT_NE(stream, nullptr);
-  analysis_begin(stream, row.revision);
+  analysis_begin(stream);
   {
     ExitTrap trap;
     StreamCapture err(stderr);
@@ -92,6 +94,7 @@ TEST_P(ParseLifeTest, AbandonedParseLeavesTheNextSourceClean) {
   EXPECT_EQ(unit->end_line, 1u);
   EXPECT_EQ(unit->next, nullptr);
   units_free_all();
+  ada_revision = run_revision;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cuts, ParseLifeTest, testing::ValuesIn(cut_rows),

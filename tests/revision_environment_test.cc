@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "analysis/parser.h"
 #include "driver/exit_trap.h"
-#include "driver/run_settings.h"
 #include "tests/stream_capture.h"
 
 namespace {
