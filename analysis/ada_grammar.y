@@ -30,7 +30,7 @@ static void yyerror(const char*) { report_syntax_error(); }
 
 /* The next token with its position, and its text for identifiers and
    literals, kept in the parse's string store. */
-static int yylex() { return next_parser_value(yylval); }
+static int yylex() { return next_parser_token_stored_text(yylval); }
 
 /* The scanner returns the numbers of analysis/ada_tokens.def. */
 #define ADA_DELIMITER(NAME, number, spelling, since) static_assert(TOKEN_##NAME == (number), #NAME);

@@ -30,7 +30,7 @@ void analysis_abandon() {
   // would only fail again; otherwise the scanner reads to the end, where it
   // lets go of the stream. Its texts go with the parse's strings.
   if (!std::ferror(scanner_input))
-    while (next_parse_token() != ada_token::TOKEN_END_OF_INPUT) {
+    while (next_token_stored_text() != ada_token::TOKEN_END_OF_INPUT) {
     }
   while (name_stack_top() != nullptr) name_stack_pop();
   parse_state_reset();
