@@ -1358,12 +1358,12 @@ protected_specification
 
 protected_definition_start
     : %empty
-        { ++nesting_depth; }
+        { protected_definition_enter(); }
     ;
 
 protected_definition
     : protected_definition_start protected_operation_declaration_list protected_private_part_opt END designator_opt
-        { --nesting_depth; }
+        { protected_definition_leave(); }
     ;
 
 protected_private_part_opt

@@ -1115,12 +1115,12 @@ protected_specification
 
 protected_definition_start
     : %empty                                                     /* 380 */
-        { ++nesting_depth; }
+        { protected_definition_enter(); }
     ;
 
 protected_definition
     : IS protected_definition_start protected_operation_declaration_list protected_private_part_opt END designator_opt /* 381 */
-        { --nesting_depth; }
+        { protected_definition_leave(); }
     ;
 
 protected_private_part_opt
