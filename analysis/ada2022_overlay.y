@@ -748,7 +748,7 @@ protected_specification
 
 protected_definition
     : protected_definition_start protected_operation_declaration_list protected_private_part_opt END designator_opt
-        { --nesting_depth; }
+        { protected_definition_leave(); }
     ;
 
 /* A protected operation is a subprogram declaration in any of its forms,

@@ -30,7 +30,7 @@ static void yyerror(const char*) { report_syntax_error(); }
 
 /* The next token with its position, and its text for identifiers and
    literals, kept in the parse's string store. */
-static int yylex() { return next_parser_value(yylval); }
+static int yylex() { return next_parser_token_stored_text(yylval); }
 
 /* The scanner returns the numbers of analysis/ada_tokens.def. */
 #define ADA_DELIMITER(NAME, number, spelling, since) static_assert(TOKEN_##NAME == (number), #NAME);
@@ -1115,12 +1115,12 @@ protected_specification
 
 protected_definition_start
     : %empty                                                     /* 380 */
-        { ++nesting_depth; }
+        { protected_definition_enter(); }
     ;
 
 protected_definition
     : IS protected_definition_start protected_operation_declaration_list protected_private_part_opt END designator_opt /* 381 */
-        { --nesting_depth; }
+        { protected_definition_leave(); }
     ;
 
 protected_private_part_opt

@@ -73,6 +73,10 @@ void unit_leave() {
   name_stack_pop();
 }
 
+void protected_definition_enter() { ++nesting_depth; }
+
+void protected_definition_leave() { --nesting_depth; }
+
 uint32_t top_properties() {
   const NameStackEntry* entry = name_stack_top();
   return entry == nullptr ? 0 : static_cast<uint32_t>(entry->properties);

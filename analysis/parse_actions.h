@@ -47,6 +47,13 @@ void unit_enter(const char* name, int32_t properties);
 // Leaves the construct on top of the name stack: depth - 1 and pop.
 void unit_leave();
 
+// Enters a protected definition: depth + 1 and no name-stack entry. What it
+// declares is not at library level, though it is never a library unit itself.
+void protected_definition_enter();
+
+// Leaves a protected definition: depth - 1.
+void protected_definition_leave();
+
 // The property bits of the construct on top of the name stack (0 when none).
 uint32_t top_properties();
 

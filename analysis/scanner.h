@@ -23,20 +23,21 @@ extern int32_t scan_column;
 // The number of the next token of scanner_input; 0 at its end. A read error
 // ends the process with status 2 ("input in flex scanner failed"). The text
 // of an identifier or literal is a new string from ac_alloc that the caller
-// owns.
+// owns and frees.
 int next_token();
 
-// As next_token, but the text is kept in the parse's string store
-// (analysis/parse_strings.h) until the store is next released.
-int next_parse_token();
+// As next_token, but the text belongs to the parse's string store
+// (analysis/parse_strings.h), which frees it when it is next released.
+int next_token_stored_text();
 
-// The next token for a parser, as next_parse_token, with its position in
-// `value`; identifiers and literals bring their text, other tokens none, so
-// no stale pointer reaches a parser's value stack. The fields are read one
-// by one: the scanner has just stored them separately, and a wider load
-// spanning two of those stores would wait for them to reach the cache.
-inline int next_parser_value(SemanticValue& value) {
-  const int token = next_parse_token();
+// The next token for a parser, as next_token_stored_text (the text belongs
+// to the parse's string store), with its position in `value`; identifiers
+// and literals bring their text, other tokens none, so no stale pointer
+// reaches a parser's value stack. The fields are read one by one: the
+// scanner has just stored them separately, and a wider load spanning two of
+// those stores would wait for them to reach the cache.
+inline int next_parser_token_stored_text(SemanticValue& value) {
+  const int token = next_token_stored_text();
   value.line = token_value.line;
   value.column = token_value.column;
   value.text = token_has_text(token) ? token_value.text : nullptr;
@@ -44,9 +45,10 @@ inline int next_parser_value(SemanticValue& value) {
 }
 
 // Puts the scanner at line 1, column 1, in its normal mode, for a new source
-// read as Ada `revision`: from 2005 on, the revision's reserved words, bytes
-// from 0x80 up as identifier letters, character literals of one UTF-8
-// character, a byte-order mark at the start, and the delimiters [ ] @.
-void scanner_reset(AdaRevision revision);
+// read as Ada ada_revision (analysis/parser.h): from 2005 on, the revision's
+// reserved words, bytes from 0x80 up as identifier letters, character
+// literals of one UTF-8 character, a byte-order mark at the start, and the
+// delimiters [ ] @.
+void scanner_reset();
 
 #endif

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
 #include "driver/run_settings.h"
@@ -29,7 +28,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   current_source_name = argv[1];
-  analysis_begin(stream, static_cast<AdaRevision>(revision));
+  ada_revision = static_cast<AdaRevision>(revision);
+  analysis_begin(stream);
   const int status = parse_compilation();
   std::fclose(stream);
   units_free_all();

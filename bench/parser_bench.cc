@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/ada_grammar.hh"
 #include "analysis/parser.h"
@@ -20,7 +19,7 @@ namespace {
 // The scanner reading `text` from its start, as for a new source.
 FILE* scan_from(std::string& text) {
   FILE* stream = fmemopen(text.data(), text.size(), "r");
-  analysis_begin(stream, ADA_95);
+  analysis_begin(stream);
   return stream;
 }
 

@@ -23,7 +23,7 @@ void BM_ScanAdaText(benchmark::State& state) {
       break;
     }
     scanner_input = stream;
-    scanner_reset(ADA_95);
+    scanner_reset();
     for (int token; (token = next_token()) != TOKEN_END_OF_INPUT; ++tokens) {
       // The parse keeps the texts; here they would pile up over the iterations.
       if (token_has_text(token)) ac_free(token_value.text);

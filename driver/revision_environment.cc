@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "analysis/parser.h"
 #include "driver/messages.h"
 
 namespace {
@@ -21,8 +22,6 @@ const RevisionName revision_names[] = {
 };
 
 }  // namespace
-
-AdaRevision ada_revision = ADA_95;
 
 void read_revision_environment(const char* variable) {
   const char* value = std::getenv(variable);

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
 #include "chop/chopper.h"
@@ -53,7 +52,7 @@ int run_sources(const std::vector<const char*>& sources) {
                                 .arg(local_text(source)));
       return 7;
     }
-    analysis_begin(stream, ada_revision);
+    analysis_begin(stream);
     parse_compilation();
     settle_name_folding(fileno(stream), units_first());
     std::fclose(stream);

@@ -25,12 +25,12 @@
 #include "analysis/ac_tree.h"
 #include "chop/chopper.h"
 #include "driver/ac_mem.h"
+#include "driver/exit_trap.h"
 #include "driver/naming.h"
 #include "driver/run_loop.h"
 #include "driver/run_settings.h"
-#include "fuzz/analysis_reset.h"
-#include "fuzz/exit_trap.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/parse_source.h"
 #include "fuzz/unit_list_check.h"
 
 namespace {
@@ -149,7 +149,7 @@ void check_chop(std::string_view source, const Convention& convention) {
   int count = -1;
   try {
     count = chop_file(source_name, units_first());
-  } catch (const ProcessEnded& ended) {
+  } catch (const ProcessExit& ended) {
     status = ended.status;
   }
   fuzz_check(status == expected_status, "chop ended otherwise than its unit names call for");
@@ -179,7 +179,8 @@ void remove_scratch_dir() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  trap_process_exits();
+  // Every end of the process is an outcome of its input, for the whole run.
+  static const ExitTrap whole_run;
   const char* tmp = std::getenv("TMPDIR");
   scratch_dir = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/mirelchop-fuzz-XXXXXX";
   fuzz_check(mkdtemp(scratch_dir.data()) != nullptr, "cannot create the scratch directory");

@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "analysis/ac_tree.h"
+#include "driver/exit_trap.h"
 #include "driver/run_settings.h"
-#include "fuzz/analysis_reset.h"
-#include "fuzz/exit_trap.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/parse_source.h"
 #include "fuzz/unit_list_check.h"
 
 namespace {
@@ -22,7 +22,8 @@ constexpr char source_name[] = "fuzz.ada";
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  trap_process_exits();
+  // Every end of the process is an outcome of its input, for the whole run.
+  static const ExitTrap whole_run;
   current_source_name = source_name;
   return 0;
 }

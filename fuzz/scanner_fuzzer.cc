@@ -12,12 +12,12 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/analysis_begin.h"
+#include "analysis/parser.h"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
-#include "fuzz/analysis_reset.h"
-#include "fuzz/exit_trap.h"
+#include "driver/exit_trap.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/parse_source.h"
 #include "fuzz/token_spelling.h"
 
 using namespace ada_token;
@@ -66,7 +66,8 @@ void check_token_text(std::string_view source, std::size_t offset, int token, co
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  trap_process_exits();
+  // Every end of the process is an outcome of its input, for the whole run.
+  static const ExitTrap whole_run;
   return 0;
 }
 
@@ -77,7 +78,8 @@ void scan_source(std::string_view source, const std::vector<std::size_t>& line_s
   const bool columns_are_offsets = source.find('\r') == std::string_view::npos;
   FILE* stream = fmemopen(const_cast<char*>(source.data()), source.size(), "r");
   fuzz_check(stream != nullptr, "fmemopen");
-  analysis_begin(stream, revision);
+  ada_revision = revision;
+  analysis_begin(stream);
   int32_t previous_line = 0;
   int32_t previous_column = 0;
   try {
@@ -95,7 +97,7 @@ void scan_source(std::string_view source, const std::vector<std::size_t>& line_s
                          token_has_text(token) ? value.text : nullptr);
       if (token_has_text(token)) ac_free(value.text);
     }
-  } catch (const ProcessEnded&) {
+  } catch (const ProcessExit&) {
     // Reading memory cannot fail, and a few kilobytes always fit.
     fuzz_failure("the scanner ended the process");
   }

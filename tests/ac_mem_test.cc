@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/exit_trap.h"
 #include "tests/stream_capture.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "chop/chopper.h"
+#include "driver/exit_trap.h"
 #include "driver/naming.h"
 #include "driver/run_settings.h"
 #include "tests/stream_capture.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "analysis/ac_tree.h"
-#include "analysis/ada_revision.h"
-#include "driver/revision_environment.h"
+#include "analysis/parser.h"
+#include "driver/exit_trap.h"
 #include "driver/run_loop.h"
 #include "driver/run_settings.h"
 #include "tests/chop_harness.h"

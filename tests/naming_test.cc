@@ -6,6 +6,7 @@
 
 #include "analysis/ac_tree.h"
 #include "driver/ac_mem.h"
+#include "driver/exit_trap.h"
 #include "driver/run_settings.h"
 #include "tests/cli_harness.h"
 #include "tests/stream_capture.h"

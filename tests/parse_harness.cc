@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
-#include "analysis/analysis_begin.h"
 #include "analysis/ac_tree.h"
-#include "analysis/scanner.h"
-#include "driver/ac_mem.h"
+#include "analysis/parser.h"
+#include "driver/exit_trap.h"
 #include "driver/run_settings.h"
 #include "tests/stream_capture.h"
 
@@ -18,7 +18,8 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
   std::fwrite(source.data(), 1, source.size(), stream);
   std::rewind(stream);
   current_source_name = name;
-  analysis_begin(stream, revision);
+  const AdaRevision run_revision = std::exchange(ada_revision, revision);
+  analysis_begin(stream);
 
   ParseOutcome outcome;
   {
@@ -28,15 +29,13 @@ ParseOutcome parse_text(const std::string& source, int (*parse)(), const char* n
       parse();
     } catch (const ProcessExit& exit) {
       outcome.exit_status = exit.status;
-      // The run would end here. Release what the abandoned parse still held
-      // and drain the scanner, so that the next source starts clean.
-      while (name_stack_top() != nullptr) name_stack_pop();
-      for (int token; (token = next_token()) > 0;)
-        if (token_has_text(token)) ac_free(token_value.text);
+      // The run would end here; the next source must start clean.
+      analysis_abandon();
     }
     outcome.err = err.text();
   }
   std::fclose(stream);
+  ada_revision = run_revision;
 
   for (const Unit* unit = units_first(); unit != nullptr; unit = unit->next) {
     ParsedUnit copy{unit->kind,      unit->full_name,  unit->simple_name, unit->properties,

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "analysis/parser.h"
+#include "driver/exit_trap.h"
 #include "tests/stream_capture.h"
 
 namespace {

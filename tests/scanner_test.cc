@@ -8,10 +8,13 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/ada_grammar.hh"
+#include "analysis/parser.h"
 #include "driver/ac_mem.h"
+#include "driver/exit_trap.h"
 #include "tests/cli_harness.h"
 #include "tests/stream_capture.h"
 
@@ -95,9 +98,11 @@ std::vector<Scanned> scan_source(std::string bytes, EndPosition* end, AdaRevisio
   FILE* stream = open_bytes(bytes);
   EXPECT_NE(stream, nullptr);
   scanner_input = stream;
-  scanner_reset(revision);
+  const AdaRevision run_revision = std::exchange(ada_revision, revision);
+  scanner_reset();
   std::vector<Scanned> tokens = scan_to_end(end);
   std::fclose(stream);
+  ada_revision = run_revision;
   return tokens;
 }
 
@@ -503,7 +508,7 @@ TEST(ScannerTest, ReadErrorIsFatalWithStatusTwo) {
   for (const Unreadable& s : streams) {
     ASSERT_NE(s.stream, nullptr) << s.what;
     scanner_input = s.stream;
-    scanner_reset(ADA_95);
+    scanner_reset();
     int status = -1;
     std::string message;
     {

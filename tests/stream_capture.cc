@@ -4,8 +4,6 @@
 
 #include <stdexcept>
 
-#include "driver/process_exit.h"
-
 StreamCapture::StreamCapture(FILE* stream) : stream_(stream), sink_(std::tmpfile()) {
   if (sink_ == nullptr) throw std::runtime_error("tmpfile");
   std::fflush(stream_);
@@ -29,11 +27,3 @@ std::string StreamCapture::text() {
   while ((n = std::fread(buffer, 1, sizeof buffer, sink_)) > 0) content.append(buffer, n);
   return content;
 }
-
-namespace {
-[[noreturn]] void throw_exit(int status) { throw ProcessExit{status}; }
-}  // namespace
-
-ExitTrap::ExitTrap() { set_exit_interceptor(throw_exit); }
-
-ExitTrap::~ExitTrap() { set_exit_interceptor(nullptr); }

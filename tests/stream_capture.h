@@ -22,18 +22,4 @@ class StreamCapture {
   int saved_fd_;
 };
 
-// Thrown by the test exit interceptor in place of ending the process.
-struct ProcessExit {
-  int status;
-};
-
-// Makes end_process throw ProcessExit for the lifetime of the guard.
-class ExitTrap {
- public:
-  ExitTrap();
-  ~ExitTrap();
-  ExitTrap(const ExitTrap&) = delete;
-  ExitTrap& operator=(const ExitTrap&) = delete;
-};
-
 #endif
