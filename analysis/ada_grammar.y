@@ -1,6 +1,7 @@
 /* Ada 95 compilation-unit grammar, with the actions that turn the parse of
    one source file into its unit list. Productions are numbered in comments;
-   the numbers are bison's own rule numbers (rule 0 is the start rule). */
+   the numbers are bison's own rule numbers (rule 0 is the start rule). It is
+   also the base of the later revisions' grammar: see ada2022_overlay.y. */
 
 %code requires {
 #include "analysis/semantic_value.h"
@@ -144,7 +145,8 @@ static int yylex() { return next_parser_token_stored_text(yylval); }
 %token IDENTIFIER           337
 %token STRING_LITERAL       338
 %token NUMERIC_LITERAL      339
-/* Tokens of later revisions, which this grammar never receives. */
+/* Tokens of later revisions, which this grammar never receives; the later
+   revisions' grammar (ada2022_overlay.y laid over this one) reads them. */
 %token AT_SIGN               64   /* @ */
 %token LEFT_BRACKET          91   /* [ */
 %token RIGHT_BRACKET         93   /* ] */
