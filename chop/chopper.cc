@@ -49,27 +49,41 @@ QString kept_copy_message(const ChopState& chop) {
       .arg(local_text(chop.source_word), local_text(chop.copy.name));
 }
 
-// Runs when the process ends in the middle of a chop, whatever ends it (an
-// error of the chop, or memory running out): removes the open unit file (it
-// is incomplete) and the temporary copy. Once the source has been replaced
-// by a unit file, the copy holds the only full text of the source, so it is
-// kept, the user is told where, and a unit file that is the source is not
-// removed either.
-void release_active_chop() {
-  ChopState& chop = *active_chop;
+// Lets go of what the chop holds, when it is cut short and when it ends:
+// closes the open unit file, if any, and removes it, being incomplete,
+// unless it is the source itself; frees the chop's memory and closes the
+// copy; then, when `copy_needed` (it holds text found nowhere else), keeps
+// the temporary copy and tells the user where, else removes it.
+void release_chop(ChopState& chop, bool copy_needed) {
   active_chop = nullptr;
-  interrupt_forget_all();
   if (chop.unit_fd >= 0) {
+    interrupt_track_unit(nullptr);
     close(chop.unit_fd);
     if (!chop.unit_is_source) unlink(chop.unit_path);
   }
   ac_free(chop.unit_path);
   identity_set_release(chop.written);
   copy_reader_close(chop.reader);
-  if (chop.source_replaced)
+  if (copy_needed) {
+    interrupt_forget_all();
     print_message(stderr, kept_copy_message(chop));
-  else
+  } else {
+    // The copy is not the only full text: a signal from here on removes it.
+    interrupt_keep_copy(nullptr, 0);
     remove_temporary_copy(chop.copy);
+  }
+}
+
+// Runs when the process ends in the middle of a chop, whatever ends it (an
+// error of the chop, or memory running out). A signal meanwhile removes
+// nothing: this clean-up removes each file itself, once. Once the source
+// has been replaced by a unit file, the copy holds the only full text of
+// the source, so it is kept, and a unit file that is the source is not
+// removed either.
+void release_active_chop() {
+  ChopState& chop = *active_chop;
+  interrupt_forget_all();
+  release_chop(chop, chop.source_replaced);
 }
 
 // The error for a unit file that could not be written whole.
@@ -340,19 +354,10 @@ int chop_file(const char* source_word, const Unit* first_unit) {
     close_unit_file(chop);
   }
   set_exit_cleanup(nullptr);
-  active_chop = nullptr;
-  identity_set_release(chop.written);
-  copy_reader_close(chop.reader);
   // The source file now holds one of its units, found nowhere else once the copy goes.
   if (chop.source_replaced) later_sources_mark_replaced(chop.copy.source_device, chop.copy.source_inode);
-  if (chop.source_rewritten) {
-    // A later unit replaced the source's first unit file: the copy holds that text.
-    interrupt_forget_all();
-    print_message(stderr, kept_copy_message(chop));
-    return count;
-  }
-  // The unit files are complete: the copy is no longer the only full text.
-  interrupt_keep_copy(nullptr, 0);
-  remove_temporary_copy(chop.copy);
+  // The unit files are complete: the copy holds text found nowhere else only
+  // when a later unit replaced the source's first unit file.
+  release_chop(chop, chop.source_rewritten);
   return count;
 }
