@@ -14,6 +14,7 @@
 #include "chop/identity_set.h"
 #include "chop/interrupt_cleanup.h"
 #include "chop/later_sources.h"
+#include "chop/overwrite_rule.h"
 #include "chop/source_copy.h"
 #include "chop/unit_file.h"
 #include "driver/ac_mem.h"
@@ -185,72 +186,14 @@ void copy_remaining_text(ChopState& chop) {
   check_copy_read(chop, 0);
 }
 
-// A unit file's identity, from its device and inode.
-uint64_t file_identity(const struct stat& status) {
-  return static_cast<uint64_t>(status.st_ino) ^ (static_cast<uint64_t>(status.st_dev) << 40);
-}
-
-// Ends the chop with `status` and `message` about the unit file at `path`,
-// releasing the path, which the message has already used.
-[[noreturn]] void refuse_path(int status, const QString& message, char* path) {
-  ac_free(path);
-  fail(status, message);
-}
-
-// Refuses to replace the file at `path` (taking ownership of the string).
-[[noreturn]] void refuse_overwrite(char* path) {
-  refuse_path(5,
-              translate("Error", "Error:\"%1\" already exist, use -w to overwrite.\n", "%1 is a file name")
-                  .arg(local_text(path)),
-              path);
-}
-
-// Ends the chop because the unit file at `path` (taking ownership of the
-// string) cannot be opened, or is no regular file.
-[[noreturn]] void refuse_unit_file(char* path) {
-  refuse_path(7,
-              translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n", "%1 is a file name")
-                  .arg(local_text(path)),
-              path);
-}
-
-// Ends the chop before the unit file at `path` (taking ownership of the
-// string) replaces `source`, a source of this run not yet chopped, whose
-// text would otherwise be gone before it is read.
-[[noreturn]] void refuse_later_source(char* path, const char* source) {
-  refuse_path(7,
-              translate("Error",
-                        "Error: the unit file \"%1\" would replace \"%2\", a source still to be chopped; nothing "
-                        "is written there.\n",
-                        "%1 and %2 are file names")
-                  .arg(local_text(path), local_text(source)),
-              path);
-}
-
-// Ends the chop before the unit file at `path` (taking ownership of the
-// string) replaces `source`, a source of this run chopped earlier that one
-// of its own unit files replaced: it holds the only text of that unit.
-[[noreturn]] void refuse_replaced_source(char* path, const char* source) {
-  refuse_path(7,
-              translate("Error",
-                        "Error: the unit file \"%1\" would replace \"%2\", the only text of a unit chopped from "
-                        "it; nothing is written there.\n",
-                        "%1 and %2 are file names")
-                  .arg(local_text(path), local_text(source)),
-              path);
-}
-
-// Ends the chop when the file (`status`) at the unit file's `path` (taking
-// ownership of the string) holds source text found nowhere else, first
-// closing `fd` (when not -1) and resuming signals.
-void refuse_source_text(char* path, const struct stat& status, int fd) {
-  const char* later = later_source_at(status.st_dev, status.st_ino);
-  const char* replaced = replaced_source_at(status.st_dev, status.st_ino);
-  if (later == nullptr && replaced == nullptr) return;
+// Ends the chop unless `verdict` lets the unit file at `path` (taking
+// ownership of the string) be written, first closing `fd` (when not -1) and
+// resuming signals.
+void enforce_verdict(const OverwriteVerdict& verdict, char* path, int fd) {
+  if (allows_writing(verdict)) return;
   if (fd >= 0) close(fd);
   interrupt_resume();
-  if (later != nullptr) refuse_later_source(path, later);
-  refuse_replaced_source(path, replaced);
+  refuse_unit_file(verdict, path);
 }
 
 // Notes a unit file that this chop writes a second time; the earlier text
@@ -265,32 +208,29 @@ void note_rewritten_unit_file(ChopState& chop, const char* path) {
 }
 
 // Creates the unit file at `path` (taking ownership of the string) and makes
-// it the open unit file, under the overwrite rule. Whatever is at the path
-// is checked on the opened file itself before any byte of it changes.
+// it the open unit file, under the overwrite rule (see chop/overwrite_rule.h).
+// Whatever is at the path is judged on the opened file itself before any
+// byte of it changes.
 void open_unit_file(ChopState& chop, char* path) {
-  if (no_overwrite && unit_file_exists(path)) refuse_overwrite(path);
+  if (no_overwrite && unit_file_exists(path)) refuse_unit_file({OverwriteVerdict::exists, nullptr}, path);
   interrupt_defer();
-  // A file of several names is replaced rather than rewritten, so checked
+  const dev_t source_device = chop.copy.source_device;
+  const ino_t source_inode = chop.copy.source_inode;
+  // A file of several names is replaced rather than rewritten, so judged
   // before it goes.
   struct stat before;
-  if (!no_overwrite && lstat(path, &before) == 0 && S_ISREG(before.st_mode)) refuse_source_text(path, before, -1);
+  if (!no_overwrite && lstat(path, &before) == 0 && S_ISREG(before.st_mode))
+    enforce_verdict(judge_unit_file(before, source_device, source_inode), path, -1);
   const int fd = unit_file_open(path, no_overwrite);
-  if (fd < 0) {
-    interrupt_resume();
-    // Something appeared at the path after the check: still not ours to replace.
-    if (no_overwrite && errno == EEXIST) refuse_overwrite(path);
-    refuse_unit_file(path);
-  }
+  // Something may have appeared at the path after the check: still not ours to replace.
+  if (fd < 0) enforce_verdict(judge_failed_open(errno, no_overwrite), path, -1);
   struct stat status;
-  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    close(fd);
-    interrupt_resume();
-    refuse_unit_file(path);
-  }
-  refuse_source_text(path, status, fd);
+  const OverwriteVerdict verdict = fstat(fd, &status) == 0 ? judge_unit_file(status, source_device, source_inode)
+                                                           : OverwriteVerdict{OverwriteVerdict::cannot_open, nullptr};
+  enforce_verdict(verdict, path, fd);
   chop.unit_fd = fd;
   chop.unit_path = path;
-  chop.unit_is_source = status.st_dev == chop.copy.source_device && status.st_ino == chop.copy.source_inode;
+  chop.unit_is_source = verdict.kind == OverwriteVerdict::write_source;
   if (!chop.unit_is_source) {
     interrupt_track_unit(chop.unit_path);
   } else if (!chop.source_replaced) {
@@ -299,7 +239,8 @@ void open_unit_file(ChopState& chop, char* path) {
     interrupt_keep_copy(chop.kept_notice.constData(), static_cast<std::size_t>(chop.kept_notice.size()));
   }
   interrupt_resume();
-  if (!no_overwrite && !identity_set_insert(chop.written, file_identity(status))) note_rewritten_unit_file(chop, path);
+  if (!no_overwrite && !identity_set_insert(chop.written, unit_file_identity(status)))
+    note_rewritten_unit_file(chop, path);
   if (status.st_size != 0 && ftruncate(fd, 0) != 0) fail(7, write_error(path));
 }
 
