@@ -13,6 +13,7 @@
 #include "chop/file_io.h"
 #include "chop/identity_set.h"
 #include "chop/interrupt_cleanup.h"
+#include "chop/overwrite_rule.h"
 #include "chop/protected_sources.h"
 #include "chop/source_copy.h"
 #include "chop/unit_file.h"
@@ -49,27 +50,41 @@ QString kept_copy_message(const ChopState& chop) {
       .arg(local_text(chop.source_word), local_text(chop.copy.name));
 }
 
-// Runs when the process ends in the middle of a chop, whatever ends it (an
-// error of the chop, or memory running out): removes the open unit file (it
-// is incomplete) and the temporary copy. Once the source has been replaced
-// by a unit file, the copy holds the only full text of the source, so it is
-// kept, the user is told where, and a unit file that is the source is not
-// removed either.
-void release_active_chop() {
-  ChopState& chop = *active_chop;
+// Lets go of what the chop holds, when it is cut short and when it ends:
+// closes the open unit file, if any, and removes it, being incomplete,
+// unless it is the source itself; frees the chop's memory and closes the
+// copy; then, when `copy_needed` (it holds text found nowhere else), keeps
+// the temporary copy and tells the user where, else removes it.
+void release_chop(ChopState& chop, bool copy_needed) {
   active_chop = nullptr;
-  interrupt_forget_all();
   if (chop.unit_fd >= 0) {
+    interrupt_track_unit(nullptr);
     close(chop.unit_fd);
     if (!chop.unit_is_source) unlink(chop.unit_path);
   }
   ac_free(chop.unit_path);
   identity_set_release(chop.written);
   copy_reader_close(chop.reader);
-  if (chop.source_replaced)
+  if (copy_needed) {
+    interrupt_forget_all();
     print_message(stderr, kept_copy_message(chop));
-  else
+  } else {
+    // The copy is not the only full text: a signal from here on removes it.
+    interrupt_keep_copy(nullptr, 0);
     remove_temporary_copy(chop.copy);
+  }
+}
+
+// Runs when the process ends in the middle of a chop, whatever ends it (an
+// error of the chop, or memory running out). A signal meanwhile removes
+// nothing: this clean-up removes each file itself, once. Once the source
+// has been replaced by a unit file, the copy holds the only full text of
+// the source, so it is kept, and a unit file that is the source is not
+// removed either.
+void release_active_chop() {
+  ChopState& chop = *active_chop;
+  interrupt_forget_all();
+  release_chop(chop, chop.source_replaced);
 }
 
 // The error for a unit file that could not be written whole.
@@ -171,72 +186,14 @@ void copy_remaining_text(ChopState& chop) {
   check_copy_read(chop, 0);
 }
 
-// A unit file's identity, from its device and inode.
-uint64_t file_identity(const struct stat& status) {
-  return static_cast<uint64_t>(status.st_ino) ^ (static_cast<uint64_t>(status.st_dev) << 40);
-}
-
-// Ends the chop with `status` and `message` about the unit file at `path`,
-// releasing the path, which the message has already used.
-[[noreturn]] void refuse_path(int status, const QString& message, char* path) {
-  ac_free(path);
-  fail(status, message);
-}
-
-// Refuses to replace the file at `path` (taking ownership of the string).
-[[noreturn]] void refuse_overwrite(char* path) {
-  refuse_path(5,
-              translate("Error", "Error:\"%1\" already exist, use -w to overwrite.\n", "%1 is a file name")
-                  .arg(local_text(path)),
-              path);
-}
-
-// Ends the chop because the unit file at `path` (taking ownership of the
-// string) cannot be opened, or is no regular file.
-[[noreturn]] void refuse_unit_file(char* path) {
-  refuse_path(7,
-              translate("Error", "Error : Can't open \"%1\" for writting, cannot continue.\n", "%1 is a file name")
-                  .arg(local_text(path)),
-              path);
-}
-
-// Ends the chop before the unit file at `path` (taking ownership of the
-// string) replaces `source`, a source of this run not yet chopped, whose
-// text would otherwise be gone before it is read.
-[[noreturn]] void refuse_later_source(char* path, const char* source) {
-  refuse_path(7,
-              translate("Error",
-                        "Error: the unit file \"%1\" would replace \"%2\", a source still to be chopped; nothing "
-                        "is written there.\n",
-                        "%1 and %2 are file names")
-                  .arg(local_text(path), local_text(source)),
-              path);
-}
-
-// Ends the chop before the unit file at `path` (taking ownership of the
-// string) replaces `source`, a source of this run chopped earlier that one
-// of its own unit files replaced: it holds the only text of that unit.
-[[noreturn]] void refuse_replaced_source(char* path, const char* source) {
-  refuse_path(7,
-              translate("Error",
-                        "Error: the unit file \"%1\" would replace \"%2\", the only text of a unit chopped from "
-                        "it; nothing is written there.\n",
-                        "%1 and %2 are file names")
-                  .arg(local_text(path), local_text(source)),
-              path);
-}
-
-// Ends the chop when the file (`status`) at the unit file's `path` (taking
-// ownership of the string) holds source text found nowhere else, first
-// closing `fd` (when not -1) and resuming signals.
-void refuse_source_text(char* path, const struct stat& status, int fd) {
-  const char* later = later_source_at(status.st_dev, status.st_ino);
-  const char* replaced = replaced_source_at(status.st_dev, status.st_ino);
-  if (later == nullptr && replaced == nullptr) return;
+// Ends the chop unless `verdict` lets the unit file at `path` (taking
+// ownership of the string) be written, first closing `fd` (when not -1) and
+// resuming signals.
+void enforce_verdict(const OverwriteVerdict& verdict, char* path, int fd) {
+  if (allows_writing(verdict)) return;
   if (fd >= 0) close(fd);
   interrupt_resume();
-  if (later != nullptr) refuse_later_source(path, later);
-  refuse_replaced_source(path, replaced);
+  refuse_unit_file(verdict, path);
 }
 
 // Notes a unit file that this chop writes a second time; the earlier text
@@ -251,32 +208,29 @@ void note_rewritten_unit_file(ChopState& chop, const char* path) {
 }
 
 // Creates the unit file at `path` (taking ownership of the string) and makes
-// it the open unit file, under the overwrite rule. Whatever is at the path
-// is checked on the opened file itself before any byte of it changes.
+// it the open unit file, under the overwrite rule (see chop/overwrite_rule.h).
+// Whatever is at the path is judged on the opened file itself before any
+// byte of it changes.
 void open_unit_file(ChopState& chop, char* path) {
-  if (no_overwrite && unit_file_exists(path)) refuse_overwrite(path);
+  if (no_overwrite && unit_file_exists(path)) refuse_unit_file({OverwriteVerdict::exists, nullptr}, path);
   interrupt_defer();
-  // A file of several names is replaced rather than rewritten, so checked
+  const dev_t source_device = chop.copy.source_device;
+  const ino_t source_inode = chop.copy.source_inode;
+  // A file of several names is replaced rather than rewritten, so judged
   // before it goes.
   struct stat before;
-  if (!no_overwrite && lstat(path, &before) == 0 && S_ISREG(before.st_mode)) refuse_source_text(path, before, -1);
+  if (!no_overwrite && lstat(path, &before) == 0 && S_ISREG(before.st_mode))
+    enforce_verdict(judge_unit_file(before, source_device, source_inode), path, -1);
   const int fd = unit_file_open(path, no_overwrite);
-  if (fd < 0) {
-    interrupt_resume();
-    // Something appeared at the path after the check: still not ours to replace.
-    if (no_overwrite && errno == EEXIST) refuse_overwrite(path);
-    refuse_unit_file(path);
-  }
+  // Something may have appeared at the path after the check: still not ours to replace.
+  if (fd < 0) enforce_verdict(judge_failed_open(errno, no_overwrite), path, -1);
   struct stat status;
-  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    close(fd);
-    interrupt_resume();
-    refuse_unit_file(path);
-  }
-  refuse_source_text(path, status, fd);
+  const OverwriteVerdict verdict = fstat(fd, &status) == 0 ? judge_unit_file(status, source_device, source_inode)
+                                                           : OverwriteVerdict{OverwriteVerdict::cannot_open, nullptr};
+  enforce_verdict(verdict, path, fd);
   chop.unit_fd = fd;
   chop.unit_path = path;
-  chop.unit_is_source = status.st_dev == chop.copy.source_device && status.st_ino == chop.copy.source_inode;
+  chop.unit_is_source = verdict.kind == OverwriteVerdict::write_source;
   if (!chop.unit_is_source) {
     interrupt_track_unit(chop.unit_path);
   } else if (!chop.source_replaced) {
@@ -285,7 +239,8 @@ void open_unit_file(ChopState& chop, char* path) {
     interrupt_keep_copy(chop.kept_notice.constData(), static_cast<std::size_t>(chop.kept_notice.size()));
   }
   interrupt_resume();
-  if (!no_overwrite && !identity_set_insert(chop.written, file_identity(status))) note_rewritten_unit_file(chop, path);
+  if (!no_overwrite && !identity_set_insert(chop.written, unit_file_identity(status)))
+    note_rewritten_unit_file(chop, path);
   if (status.st_size != 0 && ftruncate(fd, 0) != 0) fail(7, write_error(path));
 }
 
@@ -340,19 +295,10 @@ int chop_file(const char* source_word, const Unit* first_unit) {
     close_unit_file(chop);
   }
   set_exit_cleanup(nullptr);
-  active_chop = nullptr;
-  identity_set_release(chop.written);
-  copy_reader_close(chop.reader);
   // The source file now holds one of its units, found nowhere else once the copy goes.
   if (chop.source_replaced) protected_sources_mark_replaced(chop.copy.source_device, chop.copy.source_inode);
-  if (chop.source_rewritten) {
-    // A later unit replaced the source's first unit file: the copy holds that text.
-    interrupt_forget_all();
-    print_message(stderr, kept_copy_message(chop));
-    return count;
-  }
-  // The unit files are complete: the copy is no longer the only full text.
-  interrupt_keep_copy(nullptr, 0);
-  remove_temporary_copy(chop.copy);
+  // The unit files are complete: the copy holds text found nowhere else only
+  // when a later unit replaced the source's first unit file.
+  release_chop(chop, chop.source_rewritten);
   return count;
 }
