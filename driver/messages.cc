@@ -23,7 +23,7 @@ void setup_translations() {
   const std::string directory = std::string(kovardir) + "/lib/locale";
   struct stat status;
   if (::stat(directory.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-    std::fprintf(stderr, "Fatal Error: directory doesn't exist '%s'\n", directory.c_str());
+    print_message_template(stderr, local_text(directory.c_str()), "Fatal Error: directory doesn't exist '%s'\n");
     end_process(7);
   }
   // Installed last, consulted first: the product catalogue wins over the tool's.
@@ -50,6 +50,22 @@ QString local_text(const char* bytes) {
 void print_message(FILE* channel, const QString& text) {
   const QByteArray bytes = bytes_from_text(text);
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), channel);
+}
+
+void print_message_template(FILE* channel, const QString& text, const char* tmpl) {
+  const char* slot = tmpl == nullptr ? nullptr : std::strstr(tmpl, "%s");
+  if (tmpl == nullptr || *tmpl == '\0') {
+    print_message(channel, text);
+    return;
+  }
+  if (slot == nullptr) {
+    std::fputs(tmpl, channel);
+    return;
+  }
+  const QByteArray bytes = bytes_from_text(text);
+  std::fwrite(tmpl, 1, static_cast<size_t>(slot - tmpl), channel);
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), channel);
+  std::fputs(slot + 2, channel);
 }
 
 void fail(int status, const QString& message) {

@@ -22,6 +22,11 @@ QString local_text(const char* bytes);
 // local_text come out as the user's bytes.
 void print_message(FILE* channel, const QString& text);
 
+// Writes `tmpl` with its first %s replaced by the local bytes of `text`; the
+// rest of `tmpl` is written as it stands, never read as a format. Without a
+// template (null or empty) behaves as print_message.
+void print_message_template(FILE* channel, const QString& text, const char* tmpl);
+
 // Prints `message` on standard error and ends the process with `status`.
 [[noreturn]] void fail(int status, const QString& message);
 
