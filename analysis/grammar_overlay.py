@@ -12,7 +12,8 @@ The overlay is written in bison's notation, with four additions:
   %drop name ... ;        base nonterminals the later grammar has no use for.
 
 Its declarations (before its %%) follow the base's. The output keeps the
-base's order, with added nonterminals last, and #line directives so that
+base's order, each added nonterminal after the one the overlay names before
+it, with #line directives so that
 bison's messages name the line of the base or the overlay they come from.
 """
 import re
@@ -152,9 +153,24 @@ def inconsistencies(base, overlay):
     return found
 
 
+def added_after(base, overlay):
+    """The nonterminals the overlay adds, by the base nonterminal they follow
+    in the output: the one the overlay names last before them (None: before
+    the first), so that the output keeps the overlay's order."""
+    following = {}
+    anchor = None
+    for rule in overlay.rules.values():
+        if rule.name in base.rules:
+            anchor = rule.name
+        else:
+            following.setdefault(anchor, []).append(rule)
+    return following
+
+
 def productions(base, overlay):
     """The later grammar as {nonterminal: [Alternative]} in output order."""
-    result = {}
+    following = added_after(base, overlay)
+    result = {rule.name: rule.own() for rule in following.get(None, [])}
     for kind, rule in base.chunks:
         if kind != "rule" or rule.name in overlay.drops:
             continue
@@ -166,9 +182,8 @@ def productions(base, overlay):
             result[rule.name] = [alt for alt in rule.alternatives if alt.symbols not in removed] + replacement.own()
         else:
             result[rule.name] = replacement.own()
-    for name, rule in overlay.rules.items():
-        if name not in base.rules:
-            result[name] = rule.own()
+        for added in following.get(rule.name, []):
+            result[added.name] = added.own()
     return result
 
 
@@ -232,7 +247,14 @@ def generate(base, overlay):
         write_alternatives(writer, path, alternatives, True)
         writer.generated("    ;")
 
+    def put_added(anchor):
+        for rule in following.get(anchor, []):
+            writer.generated("")
+            put_rule([(overlay.path, rule.comment)], overlay.path, rule, result[rule.name])
+
     result = productions(base, overlay)
+    following = added_after(base, overlay)
+    put_added(None)
     for kind, item in base.chunks:
         if kind == "text":
             writer.put_all(base.path, item)
@@ -245,10 +267,7 @@ def generate(base, overlay):
                          result[item.name])
             else:
                 put_rule([(overlay.path, replacement.comment)], overlay.path, replacement, result[item.name])
-    for name, rule in overlay.rules.items():
-        if name not in base.rules:
-            writer.generated("")
-            put_rule([(overlay.path, rule.comment)], overlay.path, rule, result[name])
+            put_added(item.name)
     writer.generated("%%")
     return "\n".join(writer.lines) + "\n"
 
