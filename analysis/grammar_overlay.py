@@ -55,7 +55,6 @@ class Rule:
         self.comment = comment  # (line number, text) pairs
         self.name_line = name_line
         self.alternatives = []
-        self.end_line = None
 
     def inherits(self):
         return any(alt.inherit for alt in self.alternatives)
@@ -95,7 +94,6 @@ class Grammar:
             stripped = text.strip()
             if rule is not None:
                 if stripped == ";":
-                    rule.end_line = number
                     rule = None
                 elif stripped[:1] in (":", "|"):
                     block = [(number, text)]
@@ -111,11 +109,15 @@ class Grammar:
             elif stripped.startswith("%drop"):
                 while not stripped.endswith(";"):
                     position += 1
+                    if position == len(numbered):
+                        raise OverlayError(f"{self.path}:{number}: %drop has no closing ;")
                     stripped += " " + numbered[position][1].strip()
                 self.drops.extend(stripped[len("%drop"):-1].split())
                 self.chunks.append(("text", pending))
                 pending = []
             elif RULE_NAME.match(stripped) and text == stripped:
+                if any(kind == "rule" and known.name == stripped for kind, known in self.chunks):
+                    raise OverlayError(f"{self.path}:{number}: {stripped} is defined twice")
                 rule = Rule(stripped, pending, number)
                 pending = []
                 self.chunks.append(("rule", rule))
@@ -191,9 +193,8 @@ class Writer:
     """Output lines, with a #line directive wherever the source line that
     comes next does not follow the one written before."""
 
-    def __init__(self, out_path):
+    def __init__(self):
         self.lines = []
-        self.out_path = out_path
         self.at = None
 
     def put(self, path, number, text):
@@ -226,7 +227,7 @@ def generate(base, overlay):
     problems = inconsistencies(base, overlay)
     if problems:
         raise OverlayError("; ".join(problems))
-    writer = Writer(None)
+    writer = Writer()
     writer.generated(f"/* Generated from {base.path} and {overlay.path} by grammar_overlay.py: edit those. */")
     writer.put_all(base.path, base.declarations)
     writer.put_all(overlay.path, overlay.declarations)
