@@ -18,8 +18,7 @@
    grammar reads 2005, 2012 and 2022. Names, calls, indexing, slices and
    conversions still share one `name` form, so that one token of lookahead
    suffices; several constructs below are spelled out where Ada 95's grammar
-   names a part, because the later syntax would make that part's reduction
-   need a second token. */
+   names a part, which keeps the later grammar free of conflicts. */
 
 %define api.prefix {ada2022_}
 
