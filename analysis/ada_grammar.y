@@ -1195,6 +1195,8 @@ entry_body_part
     | IS declarative_part block_body END designator_opt SEMICOLON /* 408 */
     ;
 
+/* Entries may follow a representation clause, as Ada 83 interrupt entries
+   do (entry A; for A'Address use ...; entry B;). */
 representation_clause_list
     : %empty                                                     /* 409 */
     | representation_clause_list representation_clause entry_declaration_list /* 410 */
@@ -1234,6 +1236,8 @@ selective_accept
     : SELECT guarded_select_alternative or_select_alternative_list else_opt END SELECT SEMICOLON /* 423 */
     ;
 
+/* 2.8: pragmas before an alternative, after a guard's arrow; a guard
+   itself takes none before it. */
 guarded_select_alternative
     : pragma_list select_alternative                             /* 424 */
     | WHEN condition ARROW pragma_list select_alternative        /* 425 */
@@ -1483,6 +1487,8 @@ record_representation_clause
     : FOR mark USE RECORD mod_clause_opt component_clause_list END RECORD SEMICOLON /* 521 */
     ;
 
+/* The pragmas before the first component clause, around the mod clause
+   (2.8: a pragma may stand where a clause may). */
 mod_clause_opt
     : pragma_list                                                /* 522 */
     | pragma_list AT MOD expression SEMICOLON pragma_list        /* 523 */
