@@ -537,7 +537,7 @@ iteration_scheme_opt
 exception_handler_part_opt
     : %inherit
     | %remove exception_handler_part
-    | EXCEPTION exception_handler_list
+    | EXCEPTION pragma_list exception_handler_list
     ;
 
 %drop exception_handler_part ;
@@ -798,17 +798,17 @@ entry_body
    asynchronous select. */
 select_statement
     : SELECT guarded_select_alternative or_select_alternative_list else_opt END SELECT SEMICOLON
-    | SELECT procedure_call_statement sequence_of_statements_opt ELSE sequence_of_statements END SELECT SEMICOLON
-    | SELECT procedure_call_statement sequence_of_statements_opt OR delay_statement sequence_of_statements_opt END SELECT SEMICOLON
-    | SELECT triggering_alternative THEN ABORT sequence_of_statements END SELECT SEMICOLON
+    | SELECT pragma_list procedure_call_statement sequence_of_statements_opt ELSE sequence_of_statements END SELECT SEMICOLON
+    | SELECT pragma_list procedure_call_statement sequence_of_statements_opt OR pragma_list delay_statement sequence_of_statements_opt END SELECT SEMICOLON
+    | SELECT pragma_list triggering_alternative THEN ABORT sequence_of_statements END SELECT SEMICOLON
     ;
 
 %drop selective_accept conditional_entry_call timed_entry_call asynchronous_select entry_call_statement ;
 
 guarded_select_alternative
     : %inherit
-    | %remove WHEN condition ARROW select_alternative
-    | WHEN expression ARROW select_alternative
+    | %remove WHEN condition ARROW pragma_list select_alternative
+    | WHEN expression ARROW pragma_list select_alternative
     ;
 
 triggering_alternative

@@ -1195,9 +1195,11 @@ entry_body_part
     | IS declarative_part block_body END designator_opt SEMICOLON /* 408 */
     ;
 
+/* Entries may follow a representation clause, as Ada 83 interrupt entries
+   do (entry A; for A'Address use ...; entry B;). */
 representation_clause_list
     : %empty                                                     /* 409 */
-    | representation_clause_list representation_clause pragma_list /* 410 */
+    | representation_clause_list representation_clause entry_declaration_list /* 410 */
     ;
 
 entry_call_statement
@@ -1234,9 +1236,11 @@ selective_accept
     : SELECT guarded_select_alternative or_select_alternative_list else_opt END SELECT SEMICOLON /* 423 */
     ;
 
+/* 2.8: pragmas before an alternative, after a guard's arrow; a guard
+   itself takes none before it. */
 guarded_select_alternative
-    : select_alternative                                         /* 424 */
-    | WHEN condition ARROW select_alternative                    /* 425 */
+    : pragma_list select_alternative                             /* 424 */
+    | WHEN condition ARROW pragma_list select_alternative        /* 425 */
     ;
 
 or_select_alternative_list
@@ -1247,7 +1251,7 @@ or_select_alternative_list
 select_alternative
     : accept_statement sequence_of_statements_opt                /* 428 */
     | delay_statement sequence_of_statements_opt                 /* 429 */
-    | TERMINATE SEMICOLON                                        /* 430 */
+    | TERMINATE SEMICOLON pragma_list                            /* 430 */
     ;
 
 triggering_alternative
@@ -1256,15 +1260,15 @@ triggering_alternative
     ;
 
 asynchronous_select
-    : SELECT triggering_alternative THEN ABORT sequence_of_statements END SELECT SEMICOLON /* 433 */
+    : SELECT pragma_list triggering_alternative THEN ABORT sequence_of_statements END SELECT SEMICOLON /* 433 */
     ;
 
 timed_entry_call
-    : SELECT entry_call_statement sequence_of_statements_opt OR delay_statement sequence_of_statements_opt END SELECT SEMICOLON /* 434 */
+    : SELECT pragma_list entry_call_statement sequence_of_statements_opt OR pragma_list delay_statement sequence_of_statements_opt END SELECT SEMICOLON /* 434 */
     ;
 
 conditional_entry_call
-    : SELECT entry_call_statement sequence_of_statements_opt ELSE sequence_of_statements END SELECT SEMICOLON /* 435 */
+    : SELECT pragma_list entry_call_statement sequence_of_statements_opt ELSE sequence_of_statements END SELECT SEMICOLON /* 435 */
     ;
 
 sequence_of_statements_opt
@@ -1365,7 +1369,7 @@ exception_declaration
     ;
 
 exception_handler_part
-    : EXCEPTION exception_handler_list                           /* 471 */
+    : EXCEPTION pragma_list exception_handler_list               /* 471 */
     ;
 
 exception_handler_list
@@ -1483,14 +1487,16 @@ record_representation_clause
     : FOR mark USE RECORD mod_clause_opt component_clause_list END RECORD SEMICOLON /* 521 */
     ;
 
+/* The pragmas before the first component clause, around the mod clause
+   (2.8: a pragma may stand where a clause may). */
 mod_clause_opt
-    : %empty                                                     /* 522 */
-    | AT MOD expression SEMICOLON                                /* 523 */
+    : pragma_list                                                /* 522 */
+    | pragma_list AT MOD expression SEMICOLON pragma_list        /* 523 */
     ;
 
 component_clause_list
     : %empty                                                     /* 524 */
-    | component_clause_list mark AT expression RANGE range SEMICOLON /* 525 */
+    | component_clause_list mark AT expression RANGE range SEMICOLON pragma_list /* 525 */
     ;
 
 address_clause
