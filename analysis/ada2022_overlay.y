@@ -23,6 +23,38 @@
 
 %define api.prefix {ada2022_}
 
+%code {
+#include <algorithm>
+#include <type_traits>
+
+/* Ada 95's stacks of 400 entries are too shallow for the later revisions'
+   code (48 nested case statements fill them). Bison calls yyoverflow when
+   the stacks are full and frees nothing it gives: the first time in a
+   parse, the stacks move to deep ones of 10,000 entries, made once through
+   the guarded allocator and kept for every later parse; when those are
+   full too, the construct nests too deeply, which bison would otherwise
+   report as a syntax error. As in the base, bison counts a stack as full
+   once its last entry is filled, so it is given one more. */
+#define yyoverflow(message, states, state_bytes, values, value_bytes, size) \
+  parse_stack_deepen(states, values, size)
+
+/* Moves the `*size` entries of full stacks to the deep stacks, or ends the
+   run when they are the deep stacks already. */
+template <typename State, typename Size>
+static void parse_stack_deepen(State** states, SemanticValue** values, Size* size) {
+  constexpr Size deep_entries = 10001;
+  static_assert(std::is_trivially_copyable_v<SemanticValue>);
+  if (*size >= deep_entries) report_nesting_too_deep();
+  static State* const deep_states = static_cast<State*>(ac_alloc(deep_entries * sizeof(State)));
+  static SemanticValue* const deep_values = static_cast<SemanticValue*>(ac_alloc(deep_entries * sizeof(SemanticValue)));
+  std::copy_n(*states, *size, deep_states);
+  std::copy_n(*values, *size, deep_values);
+  *states = deep_states;
+  *values = deep_values;
+  *size = deep_entries;
+}
+}
+
 /* Three places where the standard settles a choice that one token of
    lookahead cannot: a vertical bar after a membership test continues its
    choices (a membership test is no discrete choice), the message of a
