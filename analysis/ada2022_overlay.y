@@ -22,14 +22,49 @@
 
 %define api.prefix {ada2022_}
 
-/* Two places where the standard settles a choice that one token of
+%code {
+#include <algorithm>
+#include <type_traits>
+
+/* Ada 95's stacks of 400 entries are too shallow for the later revisions'
+   code (48 nested case statements fill them). Bison calls yyoverflow when
+   the stacks are full and frees nothing it gives: the first time in a
+   parse, the stacks move to deep ones of 10,000 entries, made once through
+   the guarded allocator and kept for every later parse; when those are
+   full too, the construct nests too deeply, which bison would otherwise
+   report as a syntax error. As in the base, bison counts a stack as full
+   once its last entry is filled, so it is given one more. */
+#define yyoverflow(message, states, state_bytes, values, value_bytes, size) \
+  parse_stack_deepen(states, values, size)
+
+/* Moves the `*size` entries of full stacks to the deep stacks, or ends the
+   run when they are the deep stacks already. */
+template <typename State, typename Size>
+static void parse_stack_deepen(State** states, SemanticValue** values, Size* size) {
+  constexpr Size deep_entries = 10001;
+  static_assert(std::is_trivially_copyable_v<SemanticValue>);
+  if (*size >= deep_entries) report_nesting_too_deep();
+  static State* const deep_states = static_cast<State*>(ac_alloc(deep_entries * sizeof(State)));
+  static SemanticValue* const deep_values = static_cast<SemanticValue*>(ac_alloc(deep_entries * sizeof(SemanticValue)));
+  std::copy_n(*states, *size, deep_states);
+  std::copy_n(*values, *size, deep_values);
+  *states = deep_states;
+  *values = deep_values;
+  *size = deep_entries;
+}
+}
+
+/* Three places where the standard settles a choice that one token of
    lookahead cannot: a vertical bar after a membership test continues its
-   choices (a membership test is no discrete choice), and the message of a
-   raise expression takes a following WITH. */
+   choices (a membership test is no discrete choice), the message of a
+   raise expression takes a following WITH, and a RANGE after an allocator
+   constrains the allocator's subtype (4.8). */
 %precedence MEMBERSHIP
 %precedence BAR
 %precedence RAISE_WITHOUT_MESSAGE
 %precedence WITH
+%precedence ALLOCATOR_WITHOUT_CONSTRAINT
+%precedence RANGE
 
 %%
 
@@ -53,6 +88,16 @@ pragma_argument
     : %inherit
     | %remove direct_name ARROW expression
     | name ARROW expression
+    | name ARROW reserved_attribute_designator
+    ;
+
+/* 13.12.1 (2012): No_Use_Of_Attribute names an attribute by its
+   designator, which may be a reserved word. */
+reserved_attribute_designator
+    : ACCESS
+    | DELTA
+    | DIGITS
+    | MOD
     ;
 
 /* 13.1.1 (2012): aspect specifications, which change no unit. */
@@ -341,10 +386,21 @@ named_association
     ;
 
 /* 4.3.3, 4.3.5: a component or element produced for each value of an
-   iteration, with an optional key. */
+   iteration, with an optional key, or of a list of choices (2022); a single
+   choice reads as an iteration. */
 iterated_association
     : FOR iteration ARROW expression
     | FOR iteration USE expression ARROW expression
+    | FOR defining_identifier IN discrete_choice_list BAR discrete_choice ARROW expression
+    ;
+
+/* 4.4, 4.8: an allocator whose subtype has a range constraint stands as a
+   whole expression: the range's upper bound takes every operator after it,
+   the longest reading, which one token of lookahead cannot make of a
+   primary. */
+expression
+    : %inherit
+    | NEW name range_constraint
     ;
 
 /* 4.4, 4.5.2 (2012): a membership test takes a list of choices, and 11.3
@@ -458,18 +514,29 @@ qualified_expression
    named (2012). */
 allocator
     : %inherit
+    | %remove NEW name
     | %remove NEW qualified_expression
+    | NEW name %prec ALLOCATOR_WITHOUT_CONSTRAINT
     | NEW LEFT_PAREN name RIGHT_PAREN name
     ;
 
 /* 5.5, 5.5.2 (2012), 5.5.3 (2022): iterations of loops, quantified
    expressions and iterated associations: over a range or subtype, over a
-   container or array, with a filter. */
+   container or array, with a filter. REVERSE is spelled out after IN, where
+   an iterated association's choice list may also begin (4.3.3). */
 iteration
-    : defining_identifier IN reverse_opt discrete_range iterator_filter_opt
-    | defining_identifier COLON subtype_indication IN reverse_opt name iterator_filter_opt
+    : defining_identifier IN discrete_range iterator_filter_opt
+    | defining_identifier IN REVERSE discrete_range iterator_filter_opt
+    | defining_identifier COLON loop_parameter_subtype_indication IN reverse_opt name iterator_filter_opt
     | defining_identifier OF reverse_opt name iterator_filter_opt
-    | defining_identifier COLON subtype_indication OF reverse_opt name iterator_filter_opt
+    | defining_identifier COLON loop_parameter_subtype_indication OF reverse_opt name iterator_filter_opt
+    ;
+
+/* 5.5.2 (2012): a generalized iterator's loop parameter may be of an
+   anonymous access type. */
+loop_parameter_subtype_indication
+    : subtype_indication
+    | access_definition
     ;
 
 /* 5.5.3 (2022): a loop over what a procedure passes to the loop body: its
@@ -832,6 +899,12 @@ trailing_pragma_list
         { $$ = trailing_pragmas_begin(); }
     | trailing_pragma_list pragma
         { $$ = trailing_pragma_add($1, $2); }
+    ;
+
+/* 10.1.2: a context clause may begin with a use clause. */
+context_clause
+    : %inherit
+    | use_clause context_item_list
     ;
 
 /* 10.1.2 (2005): limited and private with clauses. */

@@ -6,4 +6,9 @@
 // stack overflows.
 [[noreturn]] void report_syntax_error();
 
+// Prints that a construct nests too deeply for the later revisions' parse
+// stack, with the source's name and the scanner's position, and ends the
+// process with status 7.
+[[noreturn]] void report_nesting_too_deep();
+
 #endif

@@ -26,6 +26,15 @@ struct RevisionChopRow {
 
 void PrintTo(const RevisionChopRow& row, std::ostream* os) { *os << row.name; }
 
+// A library procedure whose body is `depth` nested case statements.
+std::string nested_case_statements(int depth) {
+  std::string source = "procedure P is\nbegin\n";
+  for (int i = 0; i < depth; ++i) source += "case X is when others =>\n";
+  source += "null;\n";
+  for (int i = 0; i < depth; ++i) source += "end case;\n";
+  return source + "end P;\n";
+}
+
 const RevisionChopRow revision_chop_rows[] = {
     {"ContextClausesOfEveryKind",
      "2005",
@@ -57,6 +66,20 @@ const RevisionChopRow revision_chop_rows[] = {
      "95",
      "procedure P;\npragma Inline (P);\npragma Ada_2022;\nwith Q;\npackage B is end B;\n",
      {{"p.ads", "procedure P;\npragma Inline (P);\npragma Ada_2022;\n"}, {"b.ads", "with Q;\npackage B is end B;\n"}}},
+    {"UseClauseOpensTheNextUnit",
+     "2022",
+     "procedure P;\nuse Q;\nwith Q;\npackage B is end B;\n",
+     {{"p.ads", "procedure P;\n"}, {"b.ads", "use Q;\nwith Q;\npackage B is end B;\n"}}},
+    {"DeepNestingIsReadInAda2022",
+     "2022",
+     nested_case_statements(1000),
+     {{"p.adb", nested_case_statements(1000)}}},
+    {"NestingPastTheParseStackIsRefused",
+     "2022",
+     nested_case_statements(1249),
+     {},
+     7,
+     "source.txt:1252:5: Construct nested too deeply, can't continue.\n"},
     {"SomeIsAnIdentifierInAda2005",
      "2005",
      "package Some is end Some;\n",

@@ -18,6 +18,7 @@ struct ErrorRow {
   const char* name;
   const char* err;  // empty: the source is accepted
   size_t units;     // units created before the end
+  AdaRevision revision = ADA_95;
 };
 
 // An object declaration in a library package whose initial value is a
@@ -25,6 +26,16 @@ struct ErrorRow {
 std::string nested_parentheses(int depth) {
   return "package P is\n   X : Integer := " + std::string(depth, '(') + "1" + std::string(depth, ')') +
          ";\nend P;\n";
+}
+
+// A library procedure whose body is `depth` case statements, each the only
+// statement of the one around it.
+std::string nested_case_statements(int depth) {
+  std::string source = "procedure P is\nbegin\n";
+  for (int i = 0; i < depth; ++i) source += "case X is when others =>\n";
+  source += "null;\n";
+  for (int i = 0; i < depth; ++i) source += "end case;\n";
+  return source + "end P;\n";
 }
 
 const ErrorRow error_rows[] = {
@@ -66,12 +77,25 @@ const ErrorRow error_rows[] = {
     // The stack overflows with the first closing parenthesis as lookahead.
     {"387 pairs of parentheses overflow it", nested_parentheses(387), "x.ada",
      "x.ada:2:407: Syntax error while analysing, can't continue.\n", 0},
+    // The later revisions' stack holds 10,000 entries.
+    {"387 pairs of parentheses in Ada 2022", nested_parentheses(387), "x.ada", "", 1, ADA_2022},
+    {"9988 pairs of parentheses fill the later revisions' parse stack", nested_parentheses(9988), "x.ada", "", 1,
+     ADA_2022},
+    {"9989 pairs of parentheses nest too deeply for it", nested_parentheses(9989), "x.ada",
+     "x.ada:2:10009: Construct nested too deeply, can't continue.\n", 0, ADA_2022},
+    {"9989 pairs of parentheses nest too deeply in Ada 2005", nested_parentheses(9989), "x.ada",
+     "x.ada:2:10009: Construct nested too deeply, can't continue.\n", 0, ADA_2005},
+    {"48 nested case statements in Ada 2022", nested_case_statements(48), "x.ada", "", 1, ADA_2022},
+    {"1248 nested case statements fill the later revisions' parse stack", nested_case_statements(1248), "x.ada", "",
+     1, ADA_2022},
+    {"1249 nested case statements nest too deeply for it", nested_case_statements(1249), "x.ada",
+     "x.ada:1252:5: Construct nested too deeply, can't continue.\n", 0, ADA_2022},
 };
 
 TEST(ParseErrorsTest, SyntaxErrorsStopAtTheirPosition) {
   for (const ErrorRow& row : error_rows) {
     SCOPED_TRACE(row.what);
-    const ParseOutcome outcome = parse_text(row.source, parse_compilation, row.name);
+    const ParseOutcome outcome = parse_text(row.source, parse_compilation, row.name, row.revision);
     EXPECT_EQ(outcome.err, row.err);
     if (*row.err == '\0')
       EXPECT_EQ(outcome.exit_status, std::nullopt);

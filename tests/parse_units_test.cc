@@ -317,6 +317,52 @@ const ModernRow modern_rows[] = {
        {PROC, "After", "After", IS_PROCEDURE | IS_BODY, 4, 41}},
       "Error x.ada:3: operator not allowed at library level\n"},
      "x.ada:1:46: Syntax error while analysing, can't continue.\n"},
+    // The range's upper bound takes the operator after it.
+    {ADA_2005,
+     {"allocators with a range constraint",
+      "package P is\n"
+      "   Count : Int_Access := new Integer range 1 .. 10 * 2;\n"
+      "   Table : Vector_Access := new Vector range 0 .. 9;\n"
+      "end P;\n",
+      {{SPEC, "P", "P", PACKAGE_SPEC, 4, 6}}},
+     "x.ada:2:38: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"generalized iterators with an anonymous access loop parameter",
+      "procedure P is\n"
+      "begin\n"
+      "   for E : access Integer of A loop null; end loop;\n"
+      "   for C : not null access constant T in Iterate (A) loop null; end loop;\n"
+      "end P;\n",
+      {{PROC, "P", "P", IS_PROCEDURE | IS_BODY, 5, 6}}},
+     "x.ada:3:10: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"iterated component associations over choice lists",
+      "package P is\n"
+      "   Odd : Vector := (for I in 1 | 3 => I);\n"
+      "   Set : Vector := (for I in 1 | 3 .. 4 | Low .. High => I * 2);\n"
+      "   Up : Vector := (for I in reverse 1 .. 3 => I);\n"
+      "end P;\n",
+      {{SPEC, "P", "P", PACKAGE_SPEC, 5, 6}}},
+     "x.ada:2:21: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"restrictions naming attributes by reserved words",
+      "package P is\n"
+      "   pragma Restrictions (No_Use_Of_Attribute => Access);\n"
+      "   pragma Restrictions (No_Use_Of_Attribute => Delta, No_Use_Of_Attribute => Digits);\n"
+      "   pragma Restrictions (No_Use_Of_Attribute => Mod);\n"
+      "end P;\n",
+      {{SPEC, "P", "P", PACKAGE_SPEC, 5, 6}}},
+     "x.ada:2:48: Syntax error while analysing, can't continue.\n"},
+    {ADA_2005,
+     {"context clauses beginning with a use clause",
+      "use Ada.Text_IO;\n"
+      "with Ada.Text_IO;\n"
+      "procedure P is begin null; end P;\n"
+      "use type Q.T; pragma Elaborate_All (Q);\n"
+      "package R is end R;\n",
+      {{PROC, "P", "P", IS_PROCEDURE | IS_BODY, 3, 33, {"Ada.Text_IO"}},
+       {SPEC, "R", "R", PACKAGE_SPEC, 5, 19}}},
+     "x.ada:1:1: Syntax error while analysing, can't continue.\n"},
 };
 
 TEST(ParseUnitsTest, LaterRevisionSourcesYieldTheirUnits) {

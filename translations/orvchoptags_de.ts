@@ -148,6 +148,13 @@ Optionen:
 </translation>
     </message>
     <message>
+        <source>%1:%2:%3: Construct nested too deeply, can&apos;t continue.
+</source>
+        <comment>%1 is a file name, %2 and %3 line and column numbers</comment>
+        <translation>%1:%2:%3: Konstrukt zu tief verschachtelt, Abbruch.
+</translation>
+    </message>
+    <message>
         <source>Error: the original text of &quot;%1&quot; is kept in &quot;%2&quot;.
 </source>
         <comment>%1 and %2 are file names</comment>

@@ -62,6 +62,13 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </translation>
     </message>
     <message>
+        <source>%1:%2:%3: Construct nested too deeply, can&apos;t continue.
+</source>
+        <comment>%1 is a file name, %2 and %3 line and column numbers</comment>
+        <translation>%1:%2:%3: construction imbriquée trop profondément, arrêt.
+</translation>
+    </message>
+    <message>
         <source>Error %1:%2: operator not allowed at library level
 </source>
         <comment>%1 is a file name, %2 a line number</comment>
