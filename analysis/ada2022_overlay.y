@@ -68,16 +68,11 @@ static void parse_stack_deepen(State** states, SemanticValue** values, Size* siz
 
 %%
 
-/* 2.8: the later grammar keeps a pragma's name as its value's text, since
-   a configuration pragma after a unit opens the next compilation unit.
-   An argument may be a conditional or quantified expression (4.5.7, 4.5.8),
-   or named by an aspect-like name such as Post'Class; Interface is a
-   reserved word from 2005 on, and still the name of an Ada 95 pragma. */
+/* 2.8: an argument may be a conditional or quantified expression (4.5.7,
+   4.5.8), or named by an aspect-like name such as Post'Class; Interface is
+   a reserved word from 2005 on, and still the name of an Ada 95 pragma. */
 pragma
-    : PRAGMA direct_name SEMICOLON
-        { $$ = $3; $$.text = $2.text; }
-    | PRAGMA direct_name LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON
-        { $$ = $6; $$.text = $2.text; }
+    : %inherit
     | PRAGMA direct_name LEFT_PAREN paren_only_expression RIGHT_PAREN SEMICOLON
         { $$ = $6; $$.text = $2.text; }
     | PRAGMA INTERFACE LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON
@@ -882,23 +877,6 @@ triggering_alternative
     : %inherit
     | %remove entry_call_statement sequence_of_statements_opt
     | procedure_call_statement sequence_of_statements_opt
-    ;
-
-/* 10.1.1: the pragmas after a library item belong to its unit, which ends
-   with the last of them, up to the first configuration pragma, which opens
-   the next compilation unit; then the parse's strings can go. */
-compilation_unit
-    : context_clause private_opt library_unit trailing_pragma_list
-        { compilation_unit_close($4); }
-    | private_opt library_unit trailing_pragma_list
-        { compilation_unit_close($3); }
-    ;
-
-trailing_pragma_list
-    : %empty
-        { $$ = trailing_pragmas_begin(); }
-    | trailing_pragma_list pragma
-        { $$ = trailing_pragma_add($1, $2); }
     ;
 
 /* 10.1.2: a context clause may begin with a use clause. */

@@ -162,14 +162,15 @@ static int yylex() { return next_parser_token_stored_text(yylval); }
 
 /* 1-8: pragmas. */
 
-/* A pragma's value is its final semicolon, and a pragma list's the final
-   semicolon of its last pragma (none: line 0): a unit ends there when
-   pragmas follow it. */
+/* A pragma's value is its final semicolon, with the pragma's name as text,
+   and a pragma list's the final semicolon of its last pragma (none: line 0):
+   a unit ends there when pragmas follow it, unless a configuration pragma,
+   named so, opens the next compilation unit. */
 pragma
     : PRAGMA direct_name SEMICOLON                               /* 1 */
-        { $$ = $3; }
+        { $$ = $3; $$.text = $2.text; }
     | PRAGMA direct_name LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON /* 2 */
-        { $$ = $6; }
+        { $$ = $6; $$.text = $2.text; }
     ;
 
 pragma_argument_list
@@ -1293,15 +1294,16 @@ compilation_unit_list
     ;
 
 /* The pragmas after a library item belong to its unit, which ends with the
-   last of them. A finished unit's names live on in copies only, and a
-   lookahead that can follow here is a reserved word or the end of input,
-   which carries no text (any other is a syntax error before it is shifted):
-   the parse's strings can go, so that they are bounded by the largest unit,
-   not the file. */
+   last of them, up to the first configuration pragma, which opens the next
+   compilation unit (trailing_pragma_list, 528-529). A finished unit's names
+   live on in copies only, and a lookahead that can follow here is a reserved
+   word or the end of input, which carries no text (any other is a syntax
+   error before it is shifted): the parse's strings can go, so that they are
+   bounded by the largest unit, not the file. */
 compilation_unit
-    : context_clause private_opt library_unit pragma_list        /* 443 */
+    : context_clause private_opt library_unit trailing_pragma_list /* 443 */
         { compilation_unit_close($4); }
-    | private_opt library_unit pragma_list                       /* 444 */
+    | private_opt library_unit trailing_pragma_list              /* 444 */
         { compilation_unit_close($3); }
     ;
 
@@ -1505,6 +1507,15 @@ address_clause
 
 code_statement
     : qualified_expression SEMICOLON                             /* 527 */
+    ;
+
+/* 528-529: the pragmas after a library item, as far as they belong to its
+   unit; numbered last so that adding them moved no other number. */
+trailing_pragma_list
+    : %empty                                                     /* 528 */
+        { $$ = trailing_pragmas_begin(); }
+    | trailing_pragma_list pragma                                /* 529 */
+        { $$ = trailing_pragma_add($1, $2); }
     ;
 
 %%

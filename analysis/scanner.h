@@ -51,4 +51,9 @@ inline int next_parser_token_stored_text(SemanticValue& value) {
 // delimiters [ ] @.
 void scanner_reset();
 
+// Drops what the scanner has read ahead, so that its next token comes from
+// wherever scanner_input stands now: after a look at a source's head, once
+// the stream is back at its start.
+void scanner_discard_input();
+
 #endif

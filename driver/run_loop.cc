@@ -9,6 +9,7 @@
 
 #include "analysis/ac_tree.h"
 #include "analysis/parser.h"
+#include "analysis/stated_revision.h"
 #include "chop/chopper.h"
 #include "chop/protected_sources.h"
 #include "driver/messages.h"
@@ -36,10 +37,26 @@ FILE* open_source(const char* path) {
   return stream;
 }
 
+// Gives ada_revision back the value it had when made, however the run ends:
+// a test that intercepts the end of the process finds it as it set it.
+class RevisionRestorer {
+ public:
+  RevisionRestorer() : run_revision_(ada_revision) {}
+  ~RevisionRestorer() { ada_revision = run_revision_; }
+  RevisionRestorer(const RevisionRestorer&) = delete;
+  RevisionRestorer& operator=(const RevisionRestorer&) = delete;
+  // The revision in force when the run began.
+  AdaRevision run_revision() const { return run_revision_; }
+
+ private:
+  AdaRevision run_revision_;
+};
+
 }  // namespace
 
 int run_sources(const std::vector<const char*>& sources) {
   long long run_total = 0;
+  const RevisionRestorer restorer;
   // Only a run that may replace files can replace a source before it is read.
   if (!no_overwrite) protected_sources_record(sources);
   for (std::size_t index = 0; index < sources.size(); ++index) {
@@ -52,6 +69,9 @@ int run_sources(const std::vector<const char*>& sources) {
                                 .arg(local_text(source)));
       return 7;
     }
+    // Each source starts from the run's revision, and may state its own.
+    ada_revision = restorer.run_revision();
+    ada_revision = stated_revision(stream).value_or(ada_revision);
     analysis_begin(stream);
     parse_compilation();
     settle_name_folding(fileno(stream), units_first());

@@ -7,7 +7,10 @@ struct Unit;
 
 // Opens, parses, closes and chops each source in order, then prints the
 // total (unless -l) and closes the log. Returns the process status: 0, or 7
-// when a source cannot be opened.
+// when a source cannot be opened. Each source is read as the revision that
+// the pragmas before its first unit state (analysis/stated_revision.h), else
+// as ada_revision was at the call (MIRELCHOP_ADA's), which it is again on
+// return.
 int run_sources(const std::vector<const char*>& sources);
 
 // Settles how the unit names of the source just parsed, read from

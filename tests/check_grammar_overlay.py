@@ -20,10 +20,6 @@ from grammar_overlay import Grammar, OverlayError, inconsistencies  # noqa: E402
 
 # Productions whose actions differ on purpose, with the reason.
 INTENDED = {
-    "pragma: PRAGMA direct_name SEMICOLON":
-        "the later grammar keeps the pragma's name, which decides where a unit ends",
-    "pragma: PRAGMA direct_name LEFT_PAREN pragma_argument_list RIGHT_PAREN SEMICOLON":
-        "the later grammar keeps the pragma's name, which decides where a unit ends",
     "package_spec_start: ": "the later grammar's marker follows a head whose value is the name",
     "package_body_start: ": "the later grammar's marker follows a head whose value is the name",
     "task_body_start: ": "the later grammar's marker follows a head whose value is the name",

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Chops every source of the installed GNAT runtime as Ada 2022.
+"""Chops every source of the installed GNAT runtime as Ada 2022 and as Ada 95.
 
   gnat_runtime_test.py <mirelchop> <kovar dir>
 
@@ -8,7 +8,13 @@ code written by others. Each of its .ads and .adb files holds one unit, so a
 chop, one process per file, must end with status 0 and write exactly one
 unit file holding exactly the source's bytes; a file that says by
 `pragma No_Body;` alone that its unit has no body holds no unit and must
-give none. The files are read where they
+give none.
+
+As Ada 95, a source whose pragmas before its first unit state its revision
+(as a-cofuba.ads states Ada 2012) is read in that revision and must chop as
+above. Any other source is read as Ada 95; only the Ada 95 reading can tell
+whether its syntax is Ada 95, so such a source either chops as above or is
+refused with a syntax error, and nothing else. The files are read where they
 are installed and never copied into the repository. Status 77 (skipped)
 where the runtime is missing.
 """
@@ -41,6 +47,22 @@ def holds_no_unit(text):
     return re.fullmatch(rb"\s*pragma\s+No_Body\s*;\s*", code, re.IGNORECASE) is not None
 
 
+# Comments, and pragmas with or without arguments, before the first unit.
+LEADING_PRAGMAS = re.compile(rb"(?:\s|--[^\n]*)*(?:pragma\s+\w+\s*(?:\([^;]*\))?\s*;(?:\s|--[^\n]*)*)*",
+                             re.IGNORECASE)
+REVISION_PRAGMA = re.compile(rb"pragma\s+(?:ada_83|ada_95|ada_05|ada_2005|ada_12|ada_2012|ada_2022)\s*;",
+                             re.IGNORECASE)
+
+
+# How a refusal for syntax ends.
+SYNTAX_ERROR = ": Syntax error while analysing, can't continue."
+
+
+def states_revision(text):
+    """True when the pragmas before the source's first unit state its revision."""
+    return REVISION_PRAGMA.search(LEADING_PRAGMAS.match(text).group(0)) is not None
+
+
 def chop_fault(program, env, source, scratch):
     """What is wrong with the chop of `source` into the empty `scratch`, or None."""
     run = subprocess.run([program, source, scratch + "/"], env=env, capture_output=True)
@@ -69,18 +91,31 @@ def main():
         print("no GNAT runtime installed: skipped")
         return 77
     sources = sorted(glob.glob(os.path.join(directory, "*.ad[sb]")))
-    env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C", "KOVARDIR": kovar,
-           "MIRELCHOP_ADA": "2022"}
+    env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C", "KOVARDIR": kovar}
     faults = []
+    stating = refused_as_ada95 = 0
     with tempfile.TemporaryDirectory() as scratch:
         for source in sources:
-            fault = chop_fault(program, env, source, scratch)
+            fault = chop_fault(program, {**env, "MIRELCHOP_ADA": "2022"}, source, scratch)
             name = os.path.basename(source)
             if fault is not None and name not in KNOWN_EXCEPTIONS:
                 faults.append(f"{name}: {fault}")
             elif fault is None and name in KNOWN_EXCEPTIONS:
                 faults.append(f"{name}: chops, but is listed as an exception")
+            if fault is not None:
+                continue
+            fault = chop_fault(program, {**env, "MIRELCHOP_ADA": "95"}, source, scratch)
+            with open(source, "rb") as original:
+                stated = states_revision(original.read())
+            stating += stated
+            if fault is None:
+                continue
+            if stated or not (fault.startswith("status 7: ") and fault.endswith(SYNTAX_ERROR)):
+                faults.append(f"{name} as Ada 95: {fault}")
+            else:
+                refused_as_ada95 += 1
     print(f"{len(sources)} runtime sources in {directory}, {len(KNOWN_EXCEPTIONS)} known exceptions")
+    print(f"as Ada 95: {stating} state their revision, {refused_as_ada95} others refused as later syntax")
     for fault in faults:
         print(fault)
     if not sources:

@@ -382,10 +382,9 @@ TEST(ParseUnitsTest, LaterRevisionSourcesYieldTheirUnits) {
 }
 
 // After a library item, a configuration pragma opens the next compilation
-// unit from Ada 2005 on, as GNAT reads a file of several units: the item's
-// unit ends with the last pragma before it. Ada 95 keeps every trailing
-// pragma with the unit before.
-TEST(ParseUnitsTest, ConfigurationPragmaOpensTheNextUnitFromAda2005) {
+// unit in every revision, as GNAT reads a file of several units: the item's
+// unit ends with the last pragma before it.
+TEST(ParseUnitsTest, ConfigurationPragmaOpensTheNextUnit) {
   const char* const source =
       "procedure P;\n"
       "pragma Inline (P);\n"
@@ -397,19 +396,15 @@ TEST(ParseUnitsTest, ConfigurationPragmaOpensTheNextUnitFromAda2005) {
       "with C;\n"
       "package D is end D;\n"
       "pragma Warnings (Off);\n";
-  const UnitsRow ada95{"Ada 95",
-                       source,
-                       {{SPEC, "P", "P", IS_PROCEDURE | IS_DECLARATION, 4, 16},
-                        {SPEC, "B", "B", PACKAGE_SPEC, 7, 37},
-                        {SPEC, "D", "D", PACKAGE_SPEC, 10, 22, {"C"}}}};
-  const UnitsRow later{"later revisions",
-                       source,
-                       {{SPEC, "P", "P", IS_PROCEDURE | IS_DECLARATION, 2, 18},
-                        {SPEC, "B", "B", PACKAGE_SPEC, 6, 26},
-                        {SPEC, "D", "D", PACKAGE_SPEC, 9, 19, {"C"}}}};
-  expect_units(ada95, parse_text(source, parse_compilation, "x.ada", ADA_95));
-  for (const AdaRevision revision : {ADA_2005, ADA_2012, ADA_2022})
-    expect_units(later, parse_text(source, parse_compilation, "x.ada", revision));
+  const UnitsRow row{"every revision",
+                     source,
+                     {{SPEC, "P", "P", IS_PROCEDURE | IS_DECLARATION, 2, 18},
+                      {SPEC, "B", "B", PACKAGE_SPEC, 6, 26},
+                      {SPEC, "D", "D", PACKAGE_SPEC, 9, 19, {"C"}}}};
+  for (const AdaRevision revision : {ADA_95, ADA_2005, ADA_2012, ADA_2022}) {
+    SCOPED_TRACE(static_cast<int>(revision));
+    expect_units(row, parse_text(source, parse_compilation, "x.ada", revision));
+  }
 }
 
 // A reserved word of a later revision is an identifier before it: the same

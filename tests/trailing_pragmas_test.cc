@@ -1,4 +1,5 @@
-// Pragmas that follow a library item belong to its unit: whole runs of the
+// Pragmas that follow a library item belong to its unit, up to the first
+// configuration pragma, which opens the next unit: whole runs of the
 // program on sources with trailing pragmas, each unit file's exact text, and
 // the unit files put back together giving the source.
 #include <gtest/gtest.h>
@@ -35,9 +36,23 @@ const TrailingPragmaRow trailing_pragma_rows[] = {
      "package body P is\nend P;\npragma Elaborate_Body;\nprocedure Q;\n",
      {{"p.adb", "package body P is\nend P;\npragma Elaborate_Body;\n"}, {"q.ads", "procedure Q;\n"}}},
     {"SeveralPragmasOverSeveralLines",
-     "package Inst is new G;\npragma Preelaborate\n  (Inst);\n\npragma Warnings\n  (Off);\npackage Next is end Next;\n",
-     {{"inst.ads", "package Inst is new G;\npragma Preelaborate\n  (Inst);\n\npragma Warnings\n  (Off);\n"},
+     "procedure Swap is new G;\npragma Inline\n  (Swap);\n\npragma Preelaborate\n  (Swap);\npackage Next is end Next;\n",
+     {{"swap.ads", "procedure Swap is new G;\npragma Inline\n  (Swap);\n\npragma Preelaborate\n  (Swap);\n"},
       {"next.ads", "package Next is end Next;\n"}}},
+    // A configuration pragma, and every pragma after it, opens the next
+    // compilation unit, where a compiler accepts it.
+    {"ConfigurationPragmaOverSeveralLinesGoesToTheNextUnit",
+     "package Inst is new G;\npragma Preelaborate\n  (Inst);\n\npragma Warnings\n  (Off);\npackage Next is end Next;\n",
+     {{"inst.ads", "package Inst is new G;\npragma Preelaborate\n  (Inst);\n"},
+      {"next.ads", "\npragma Warnings\n  (Off);\npackage Next is end Next;\n"}}},
+    {"RestrictionsBetweenUnitsGoToTheNextUnit",
+     "package P is end P;\npragma restrictions (No_Abort_Statements);\npackage Q is end Q;\n",
+     {{"p.ads", "package P is end P;\n"},
+      {"q.ads", "pragma restrictions (No_Abort_Statements);\npackage Q is end Q;\n"}}},
+    {"LibraryUnitPragmaAfterAConfigurationPragmaGoesToTheNextUnit",
+     "package P is end P;\npragma Pure (P);\npragma SUPPRESS (All_Checks); pragma Elaborate_Body;\npackage body Q is end Q;\n",
+     {{"p.ads", "package P is end P;\npragma Pure (P);\n"},
+      {"q.adb", "pragma SUPPRESS (All_Checks); pragma Elaborate_Body;\npackage body Q is end Q;\n"}}},
     {"PragmaOnTheLineOfTheUnitsEnd",
      "package P is end P; pragma Pure (P);\npackage Q is end Q;\n",
      {{"p.ads", "package P is end P; pragma Pure (P);\n"}, {"q.ads", "package Q is end Q;\n"}}},
