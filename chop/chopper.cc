@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "analysis/ac_tree.h"
+#include "analysis/parser.h"
 #include "chop/copy_reader.h"
 #include "chop/end_line_cut.h"
 #include "chop/file_io.h"
@@ -34,6 +35,7 @@ struct ChopState {
   CopyReader reader;
   uint64_t line;         // the line the next byte of the copy belongs to
   uint64_t column;       // its column, as the scanner counts columns
+  bool byte_order_mark;  // the source opens with a mark that belongs to every unit file
   int unit_fd;           // the unit file being written, or -1
   char* unit_path;       // its path, from ac_alloc, or null
   bool unit_is_source;   // the open unit file is the source itself
@@ -210,6 +212,17 @@ void copy_unit_text(const Unit* unit, ChopState& chop) {
   check_copy_read(chop, unit->end_line);
 }
 
+// The UTF-8 byte-order mark that a source read as a later revision may open with.
+constexpr char byte_order_mark[] = "\xEF\xBB\xBF";
+constexpr std::size_t byte_order_mark_size = sizeof byte_order_mark - 1;
+
+// Whether the copy opens with a byte-order mark that the scanner read as
+// one: the mark is then the whole source's, and each unit file repeats it.
+bool opens_with_byte_order_mark(CopyReader& reader) {
+  return ada_revision != ADA_95 && copy_reader_fill(reader) && reader.end - reader.start >= byte_order_mark_size &&
+         std::memcmp(reader.block + reader.start, byte_order_mark, byte_order_mark_size) == 0;
+}
+
 // Copies what is left of the copy, the text after the last unit, to the open unit file.
 void copy_remaining_text(ChopState& chop) {
   CopyReader& reader = chop.reader;
@@ -312,6 +325,7 @@ int chop_file(const char* source_word, const Unit* first_unit) {
                 .arg(local_text(source_word)));
   chop.line = 1;
   chop.column = 1;
+  chop.byte_order_mark = opens_with_byte_order_mark(chop.reader);
   if (!no_overwrite) identity_set_reserve(chop.written, units_in(first_unit));
 
   int count = 0;
@@ -322,6 +336,8 @@ int chop_file(const char* source_word, const Unit* first_unit) {
     ac_free(file_name);
     open_unit_file(chop, path);
     announce_unit_file(chop.unit_path);
+    // The first unit's file takes the source's own mark with its text.
+    if (chop.byte_order_mark && count > 0) write_unit_text(chop, byte_order_mark, byte_order_mark_size);
     copy_unit_text(unit, chop);
     ++count;
   }
