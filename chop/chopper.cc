@@ -9,7 +9,9 @@
 #include <cstring>
 
 #include "analysis/ac_tree.h"
+#include "analysis/parser.h"
 #include "chop/copy_reader.h"
+#include "chop/end_line_cut.h"
 #include "chop/file_io.h"
 #include "chop/identity_set.h"
 #include "chop/interrupt_cleanup.h"
@@ -32,6 +34,8 @@ struct ChopState {
   TemporaryCopy copy;
   CopyReader reader;
   uint64_t line;         // the line the next byte of the copy belongs to
+  uint64_t column;       // its column, as the scanner counts columns
+  bool byte_order_mark;  // the source opens with a mark that belongs to every unit file
   int unit_fd;           // the unit file being written, or -1
   char* unit_path;       // its path, from ac_alloc, or null
   bool unit_is_source;   // the open unit file is the source itself
@@ -144,36 +148,79 @@ void close_unit_file(ChopState& chop) {
   chop.unit_path = nullptr;
 }
 
-// Copies one unit's text to the open unit file: from the read position
-// through the newline that ends the unit's end line, or through the next
-// newline when the previous unit ended on that same line. Stops early only
-// at the end of the copy.
-void copy_unit_text(const Unit* unit, ChopState& chop) {
-  if (unit->end_line == 0 || unit->end_column == 0)
-    fail(9, translate("Internal Error", "Internal Error : unit %1 have no end position.\n",
-                      "%1 is an ada unit name")
-                .arg(local_text(unit->full_name)));
-  uint64_t newlines_left = chop.line <= unit->end_line ? unit->end_line - chop.line + 1 : 1;
+// Copies bytes of the copy to the open unit file up to and including the
+// `newlines`th newline, or to the end of the copy.
+void copy_lines(ChopState& chop, uint64_t newlines) {
   CopyReader& reader = chop.reader;
-  while (newlines_left > 0 && copy_reader_fill(reader)) {
+  while (newlines > 0 && copy_reader_fill(reader)) {
     const char* begin = reader.block + reader.start;
     const char* limit = reader.block + reader.end;
     const char* cursor = begin;
-    while (newlines_left > 0) {
+    while (newlines > 0) {
       const void* newline = std::memchr(cursor, '\n', static_cast<std::size_t>(limit - cursor));
       if (newline == nullptr) {
         cursor = limit;
         break;
       }
       cursor = static_cast<const char*>(newline) + 1;
-      --newlines_left;
+      --newlines;
       ++chop.line;
+      chop.column = 1;
     }
     const auto span = static_cast<std::size_t>(cursor - begin);
     write_unit_text(chop, begin, span);
     reader.start += span;
   }
+}
+
+// Copies the rest of the unit's end line to the open unit file, as far as
+// the unit's text reaches (see chop/end_line_cut.h).
+void copy_end_line(const Unit* unit, ChopState& chop) {
+  EndLineCut cut = end_line_cut_start(chop.column, unit->end_column);
+  CopyReader& reader = chop.reader;
+  bool done = false;
+  while (!done && copy_reader_fill(reader)) {
+    const char* begin = reader.block + reader.start;
+    const std::size_t span = end_line_cut_scan(cut, begin, reader.end - reader.start, done);
+    write_unit_text(chop, begin, span);
+    reader.start += span;
+    if (done && span > 0 && begin[span - 1] == '\n') {
+      ++chop.line;
+      chop.column = 1;
+    } else {
+      chop.column = cut.column;
+    }
+  }
+}
+
+// Copies one unit's text to the open unit file: from the read position
+// through the newline that ends the unit's end line, or through the next
+// newline when the previous unit's text took that line whole. When another
+// unit begins on the end line, the text ends before it instead. Stops early
+// only at the end of the copy.
+void copy_unit_text(const Unit* unit, ChopState& chop) {
+  if (unit->end_line == 0 || unit->end_column == 0)
+    fail(9, translate("Internal Error", "Internal Error : unit %1 have no end position.\n",
+                      "%1 is an ada unit name")
+                .arg(local_text(unit->full_name)));
+  if (unit->next == nullptr || chop.line > unit->end_line) {
+    copy_lines(chop, chop.line <= unit->end_line ? unit->end_line - chop.line + 1 : 1);
+  } else {
+    copy_lines(chop, unit->end_line - chop.line);
+    if (chop.line == unit->end_line) copy_end_line(unit, chop);
+  }
   check_copy_read(chop, unit->end_line);
+}
+
+// The UTF-8 byte-order mark that a source read as a later revision may open with.
+constexpr char byte_order_mark[] = "\xEF\xBB\xBF";
+constexpr std::size_t byte_order_mark_size = sizeof byte_order_mark - 1;
+
+// Whether the copy opens with a byte-order mark that the scanner read as
+// one: the mark is then the whole source's, and each unit file repeats it.
+bool opens_with_byte_order_mark(CopyReader& reader) {
+  return ada_revision != ADA_95 && copy_reader_fill(reader) && reader.end - reader.start >= byte_order_mark_size &&
+         std::memcmp(reader.block + reader.start, byte_order_mark, byte_order_mark_size) == 0;
 }
 
 // Copies what is left of the copy, the text after the last unit, to the open unit file.
@@ -277,6 +324,8 @@ int chop_file(const char* source_word, const Unit* first_unit) {
     fail(7, translate("Error", "Error : can't open file \"%1\" for chopping.\n", "%1 is a file name")
                 .arg(local_text(source_word)));
   chop.line = 1;
+  chop.column = 1;
+  chop.byte_order_mark = opens_with_byte_order_mark(chop.reader);
   if (!no_overwrite) identity_set_reserve(chop.written, units_in(first_unit));
 
   int count = 0;
@@ -287,6 +336,8 @@ int chop_file(const char* source_word, const Unit* first_unit) {
     ac_free(file_name);
     open_unit_file(chop, path);
     announce_unit_file(chop.unit_path);
+    // The first unit's file takes the source's own mark with its text.
+    if (chop.byte_order_mark && count > 0) write_unit_text(chop, byte_order_mark, byte_order_mark_size);
     copy_unit_text(unit, chop);
     ++count;
   }

@@ -7,8 +7,9 @@ struct Unit;
 // none), cut line by line from a temporary copy of the source
 // `source_word`, and returns how many unit files were written. Each file
 // gets the text from where the previous one's ended through the newline of
-// its unit's end line; text before the first unit goes with the first,
-// text after the last with the last. Reads the run settings for naming,
+// its unit's end line, or up to the next unit's first token when that is
+// on the end line; text before the first unit goes with the first, text
+// after the last with the last. Reads the run settings for naming,
 // placement, the overwrite rule, the listing and the log. Ends the process
 // itself on every error (status 5, 7 or 9) and otherwise returns only when
 // all units were written and the temporary copy is gone.

@@ -1,10 +1,11 @@
 // Fuzz target: the whole chop of one source in a scratch directory, read as
 // Ada 95 and as a later revision, under both naming conventions. An
 // accepted source must come out as unit files that hold exactly their share
-// of the text, so that together they are the source; when two units share a
-// file name, or a name is too long for the file system, the chop must stop
-// there with its status, the files before it complete. No temporary copy
-// may be left behind.
+// of the text, so that together they are the source (each after the first
+// opening with the source's byte-order mark, when a later revision reads
+// one); when two units share a file name, or a name is too long for the
+// file system, the chop must stop there with its status, the files before
+// it complete. No temporary copy may be left behind.
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "analysis/ac_tree.h"
+#include "analysis/parser.h"
 #include "chop/chopper.h"
 #include "driver/ac_mem.h"
 #include "driver/exit_trap.h"
@@ -92,20 +94,46 @@ std::string file_bytes(const std::string& path) {
   return bytes;
 }
 
+// Whether `byte` is an ASCII letter, as every reserved word starts.
+bool is_ascii_letter(char byte) { return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z'); }
+
 // The text each unit's file must hold: from where the previous unit's text
 // ended through the newline of the unit's end line (the next newline when
 // the previous unit took that line already); the rest goes to the last.
+// When the byte at the end column is a semicolon and an ASCII letter
+// follows it on that line before any comment, the next unit's text begins
+// at that letter instead. Columns count bytes, a carriage return none.
 std::vector<std::string_view> unit_texts(std::string_view source) {
   std::vector<std::string_view> texts;
   std::size_t offset = 0;
   uint64_t line = 1;
+  uint64_t column = 1;
   for (const Unit* unit = units_first(); unit != nullptr; unit = unit->next) {
     const std::size_t start = offset;
-    for (uint64_t left = line <= unit->end_line ? unit->end_line - line + 1 : 1; left > 0 && offset < source.size();) {
-      if (source[offset++] == '\n') {
-        --left;
-        ++line;
+    while (offset < source.size() && line < unit->end_line)
+      if (source[offset++] == '\n') ++line, column = 1;
+    bool past_end = false, hyphen = false, whole_line = line > unit->end_line || unit->next == nullptr;
+    while (offset < source.size()) {
+      const char byte = source[offset];
+      if (byte == '\n') {
+        ++offset, ++line, column = 1;
+        break;
       }
+      if (!whole_line && byte != '\r') {
+        if (!past_end) {
+          if (column == unit->end_column) {
+            past_end = byte == ';';
+            whole_line = !past_end;
+          }
+        } else if (byte == '-' && hyphen) {
+          whole_line = true;
+        } else {
+          hyphen = byte == '-';
+          if (is_ascii_letter(byte)) break;
+        }
+        ++column;
+      }
+      ++offset;
     }
     texts.push_back(source.substr(start, unit->next == nullptr ? std::string_view::npos : offset - start));
   }
@@ -123,6 +151,11 @@ std::vector<std::string> unit_file_names(NamingFunction naming) {
   }
   return names;
 }
+
+// The UTF-8 byte-order mark: when a source read as a later revision opens
+// with it, every unit file opens with it, and the files make up the source
+// once the marks of all but the first are taken away.
+constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
 
 // Chops the parsed source under `convention` and checks the outcome and
 // the files against what the unit list calls for; leaves the directory empty.
@@ -158,12 +191,15 @@ void check_chop(std::string_view source, const Convention& convention) {
   fuzz_check(names_in(convention.directory) == std::set<std::string>(names.begin(), names.begin() + written),
              "unit files differ from the units written");
 
+  const std::string_view mark = ada_revision != ADA_95 && source.starts_with(byte_order_mark) ? byte_order_mark : "";
   std::string joined;
   for (std::size_t i = 0; i < written; ++i) {
     const std::string path = std::string(convention.directory) + "/" + names[i];
     const std::string bytes = file_bytes(path);
-    fuzz_check(bytes == texts[i], "unit file holds other text than its unit's");
-    joined += bytes;
+    const std::string_view added = i == 0 ? "" : mark;
+    fuzz_check(bytes.starts_with(added) && std::string_view(bytes).substr(added.size()) == texts[i],
+               "unit file holds other text than its unit's");
+    joined += bytes.substr(added.size());
     unlink(path.c_str());
   }
   fuzz_check(written < names.size() || names.empty() || joined == source, "unit files do not make up the source");

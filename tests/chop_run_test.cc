@@ -60,32 +60,29 @@ const std::string shapes_source =
     "with Shapes; package Figures renames Shapes; procedure Touch is begin null; end Touch;\n"
     "-- trailing comment without newline";
 
-// Lines `first` to `last` of the shapes source, counted from 1; 0 for the last
-// means through the end.
-std::string shapes_lines(size_t first, size_t last) {
-  size_t start = 0;
-  for (size_t line = 1; line < first; ++line) start = shapes_source.find('\n', start) + 1;
-  size_t end = start;
-  for (size_t line = first; last != 0 && line <= last; ++line) end = shapes_source.find('\n', end) + 1;
-  return shapes_source.substr(start, last == 0 ? std::string::npos : end - start);
-}
-
 TEST(ChopRunTest, MultiUnitSourceUnderBothConventions) {
+  // Each unit file runs from where its text begins to where the next one's
+  // does; the last two units share a line.
   struct Expected {
     const char* gnat;
     const char* vesk;
-    size_t first, last;
+    const char* begins;
   };
   const Expected units[] = {
-      {"shapes.ads", "shapes.1.ada", 1, 7},
-      {"shapes.adb", "shapes.2.ada", 8, 12},
-      {"shapes-log.adb", "shapes.log.2.ada", 13, 18},
-      {"shapes-generic_circles.ads", "shapes.generic_circles.1.ada", 19, 24},
-      {"shapes-generic_circles.adb", "shapes.generic_circles.2.ada", 25, 31},
-      {"shapes-circles.ads", "shapes.circles.1.ada", 32, 34},
-      {"figures.ads", "figures.1.ada", 35, 35},
-      {"touch.adb", "touch.2.ada", 36, 0},
+      {"shapes.ads", "shapes.1.ada", "-- Shapes: a small"},
+      {"shapes.adb", "shapes.2.ada", "\n-- The body has"},
+      {"shapes-log.adb", "shapes.log.2.ada", "\nseparate (Shapes)"},
+      {"shapes-generic_circles.ads", "shapes.generic_circles.1.ada", "\ngeneric\n"},
+      {"shapes-generic_circles.adb", "shapes.generic_circles.2.ada", "\npackage body Shapes.Generic_Circles"},
+      {"shapes-circles.ads", "shapes.circles.1.ada", "\nwith Shapes.Generic_Circles;"},
+      {"figures.ads", "figures.1.ada", "with Shapes; package Figures"},
+      {"touch.adb", "touch.2.ada", "procedure Touch is"},
   };
+  std::vector<size_t> starts;
+  for (const Expected& unit : units)
+    starts.push_back(shapes_source.find(unit.begins, starts.empty() ? 0 : starts.back() + 1));
+  ASSERT_EQ(starts.front(), 0u);
+  starts.push_back(shapes_source.size());
   for (const bool vesk : {false, true}) {
     SCOPED_TRACE(vesk ? "VESK" : "GNAT");
     const ScratchDir scratch;
@@ -93,11 +90,12 @@ TEST(ChopRunTest, MultiUnitSourceUnderBothConventions) {
     const CliResult result = run_mirelchop({{"-n", vesk ? "vesk" : "gnat", "shapes.ada"}, {}, scratch.path});
     std::string out = "From shapes.ada\n";
     std::set<std::string> names = {"shapes.ada"};
-    for (const Expected& unit : units) {
-      const std::string name = vesk ? unit.vesk : unit.gnat;
+    for (size_t i = 0; i < std::size(units); ++i) {
+      const std::string name = vesk ? units[i].vesk : units[i].gnat;
       out += "Writting " + name + "\n";
       names.insert(name);
-      EXPECT_EQ(read_file(scratch.path + "/" + name), shapes_lines(unit.first, unit.last)) << name;
+      EXPECT_EQ(read_file(scratch.path + "/" + name), shapes_source.substr(starts[i], starts[i + 1] - starts[i]))
+          << name;
     }
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, out + "Chopped 8 files.\n");

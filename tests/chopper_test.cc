@@ -64,16 +64,16 @@ TEST_F(ChopperTest, EachUnitFileRunsThroughTheNewlineOfItsEndLine) {
        "package A is\nend A;\nprocedure Main is begin null; end Main;",
        {{"A", SPEC, 2, 6}, {"Main", PROC, 3, 39}},
        {{"a.ads", "package A is\nend A;\n"}, {"main.adb", "procedure Main is begin null; end Main;"}}},
-      {"two units ending on one line, then a third",
+      {"two units on one line, then a third",
        "package A is end A; package B is end B;\n-- between\npackage C is end C;\n-- after\n",
        {{"A", SPEC, 1, 19}, {"B", SPEC, 1, 39}, {"C", SPEC, 3, 19}},
-       {{"a.ads", "package A is end A; package B is end B;\n"},
-        {"b.ads", "-- between\n"},
-        {"c.ads", "package C is end C;\n-- after\n"}}},
-      {"two units ending on the last unit line",
+       {{"a.ads", "package A is end A; "},
+        {"b.ads", "package B is end B;\n"},
+        {"c.ads", "-- between\npackage C is end C;\n-- after\n"}}},
+      {"two units on the last unit line",
        "package A is end A; package B is end B;\n-- after\n\n",
        {{"A", SPEC, 1, 19}, {"B", SPEC, 1, 39}},
-       {{"a.ads", "package A is end A; package B is end B;\n"}, {"b.ads", "-- after\n\n"}}},
+       {{"a.ads", "package A is end A; "}, {"b.ads", "package B is end B;\n-- after\n\n"}}},
       {"operator functions skipped at library level",
        "package A is\nend A;\nfunction \"+\" (L, R : T) return T is\nbegin\n   return L;\nend \"+\";\n"
        "package B is\nend B;\nfunction \"-\" (L : T) return T is begin return L; end \"-\";\n",
@@ -493,17 +493,48 @@ TEST_F(ChopperTest, DirectoriesWhereNothingFitsOrNothingCanBeCreated) {
   }
 }
 
-// Splits `text` into lines, each with its newline; the last may lack one.
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    const size_t newline = text.find('\n', start);
-    const size_t end = newline == std::string::npos ? text.size() : newline + 1;
-    lines.push_back(text.substr(start, end - start));
-    start = end;
+// The texts the chop must write for `source` and units ending on `ends`
+// (lines), all at column 1, modelled byte by byte: each unit's text runs
+// through the newline of its end line (the next newline when the previous
+// text took that line), unless a semicolon stands at the end column and an
+// ASCII letter follows it on that line before any comment: then the next
+// unit begins at that letter. Carriage returns have no column. The last
+// unit takes the rest.
+std::vector<std::string> modelled_texts(const std::string& source, const std::vector<uint32_t>& ends) {
+  std::vector<std::string> texts;
+  size_t offset = 0;
+  uint64_t line = 1;
+  uint64_t column = 1;
+  for (size_t u = 0; u < ends.size(); ++u) {
+    const size_t start = offset;
+    if (u + 1 == ends.size()) offset = source.size();
+    while (offset < source.size() && line < ends[u])
+      if (source[offset++] == '\n') ++line, column = 1;
+    const bool end_line_taken = line > ends[u];
+    bool past_end = false, hyphen = false, whole_line = end_line_taken;
+    while (offset < source.size()) {
+      const char byte = source[offset];
+      if (byte == '\n') {
+        ++offset, ++line, column = 1;
+        break;
+      }
+      if (!whole_line && byte != '\r') {
+        if (!past_end) {
+          whole_line = column != 1 || byte != ';';
+          past_end = !whole_line;
+        } else if (byte == '-' && hyphen) {
+          whole_line = true;
+        } else {
+          hyphen = byte == '-';
+          if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z')) break;
+        }
+        ++column;
+      }
+      ++offset;
+    }
+    texts.push_back(source.substr(start, offset - start));
   }
-  return lines;
+  return texts;
 }
 
 TEST_F(ChopperTest, GeneratedSourcesComeBackWholeFromTheirUnitFiles) {
@@ -521,7 +552,9 @@ TEST_F(ChopperTest, GeneratedSourcesComeBackWholeFromTheirUnitFiles) {
                                     : std::uniform_int_distribution<int>(0, 90)(random);
       for (int k = 0; k < length; ++k) {
         const char byte = static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
-        source += byte == '\n' ? ' ' : byte;
+        // A third of the lines open with a semicolon, where a unit may end
+        // and the next begin on its line.
+        source += byte == '\n' ? ' ' : k == 0 && random() % 3 == 0 ? ';' : byte;
       }
       if (i + 1 < line_count || random() % 2 == 0) source += '\n';
     }
@@ -541,23 +574,14 @@ TEST_F(ChopperTest, GeneratedSourcesComeBackWholeFromTheirUnitFiles) {
     ASSERT_EQ(outcome.status, -1) << outcome.err;
     EXPECT_EQ(outcome.count, unit_count);
 
-    // Line by line: each unit takes its lines through its end line (at least
-    // one line), the last one takes the rest.
-    const std::vector<std::string> lines = lines_of(source);
-    size_t taken = 0;
+    // Each unit file holds its modelled text; only a cut before a letter, or
+    // the end of the source, ends one without a newline.
+    const std::vector<std::string> expected = modelled_texts(source, ends);
     std::string joined;
     for (int u = 0; u < unit_count; ++u) {
-      const size_t through = std::max<size_t>(ends[u], taken + 1);
-      const size_t stop = u + 1 == unit_count ? lines.size() : std::min(through, lines.size());
-      std::string expected;
-      for (; taken < stop; ++taken) expected += lines[taken];
       const auto content = read_file("u" + std::to_string(u) + ".ads");
       ASSERT_TRUE(content);
-      EXPECT_EQ(*content, expected) << "unit " << u;
-      // Whole lines: only the file that reaches the end of the source may end
-      // without a newline.
-      if (!content->empty() && joined.size() + content->size() < source.size())
-        EXPECT_EQ(content->back(), '\n') << "unit " << u;
+      EXPECT_EQ(*content, expected[u]) << "unit " << u;
       joined += *content;
     }
     EXPECT_EQ(joined, source);

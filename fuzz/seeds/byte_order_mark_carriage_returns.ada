@@ -1,0 +1,1 @@
+﻿package A is end A; with A; procedure C is begin null; end C;package D isend D; pragma Ada_2012; package E is end E;
