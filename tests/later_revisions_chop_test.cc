@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/cli_harness.h"
+#include "tests/nested_source.h"
 
 namespace {
 
@@ -25,15 +26,6 @@ struct RevisionChopRow {
 };
 
 void PrintTo(const RevisionChopRow& row, std::ostream* os) { *os << row.name; }
-
-// A library procedure whose body is `depth` nested case statements.
-std::string nested_case_statements(int depth) {
-  std::string source = "procedure P is\nbegin\n";
-  for (int i = 0; i < depth; ++i) source += "case X is when others =>\n";
-  source += "null;\n";
-  for (int i = 0; i < depth; ++i) source += "end case;\n";
-  return source + "end P;\n";
-}
 
 const RevisionChopRow revision_chop_rows[] = {
     {"ContextClausesOfEveryKind",

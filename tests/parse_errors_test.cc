@@ -8,6 +8,7 @@
 
 #include "analysis/parser.h"
 #include "tests/parse_harness.h"
+#include "tests/nested_source.h"
 
 namespace {
 
@@ -26,16 +27,6 @@ struct ErrorRow {
 std::string nested_parentheses(int depth) {
   return "package P is\n   X : Integer := " + std::string(depth, '(') + "1" + std::string(depth, ')') +
          ";\nend P;\n";
-}
-
-// A library procedure whose body is `depth` case statements, each the only
-// statement of the one around it.
-std::string nested_case_statements(int depth) {
-  std::string source = "procedure P is\nbegin\n";
-  for (int i = 0; i < depth; ++i) source += "case X is when others =>\n";
-  source += "null;\n";
-  for (int i = 0; i < depth; ++i) source += "end case;\n";
-  return source + "end P;\n";
 }
 
 const ErrorRow error_rows[] = {
