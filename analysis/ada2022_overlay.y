@@ -57,14 +57,14 @@ static void parse_stack_deepen(State** states, SemanticValue** values, Size* siz
 /* Three places where the standard settles a choice that one token of
    lookahead cannot: a vertical bar after a membership test continues its
    choices (a membership test is no discrete choice), the message of a
-   raise expression takes a following WITH, and a RANGE after an allocator
-   constrains the allocator's subtype (4.8). */
+   raise expression takes a following WITH, and a RANGE or DIGITS after an
+   allocator constrains the allocator's subtype (4.8). */
 %precedence MEMBERSHIP
 %precedence BAR
 %precedence RAISE_WITHOUT_MESSAGE
 %precedence WITH
 %precedence ALLOCATOR_WITHOUT_CONSTRAINT
-%precedence RANGE
+%precedence RANGE DIGITS
 
 %%
 
@@ -121,10 +121,15 @@ aspect_mark
     ;
 
 /* 6.1.2 (2022): the Global aspect names its objects with modes: `in out X`,
-   `in all`, `(in X, Y; out Z)`. */
+   `in all`, `(in X, Y; out Z)`; H.7 adds the generic formals a call may use
+   (`use null`, `use T, F`), the dispatching calls it may make (`do Op (X)`)
+   and overriding modes. Elements are separated by semicolons, or by commas
+   as in the manual's examples (`(in all, use null)`), so a list that opens
+   with a mode is read flat; one that opens with an expression (`(null, use
+   null)`) is an aggregate whose later elements may be of this kind. */
 aspect_definition
     : expression
-    | global_mode global_designator
+    | global_element
     | LEFT_PAREN global_element_list RIGHT_PAREN
     ;
 
@@ -140,14 +145,20 @@ global_designator
     | name
     ;
 
-global_element_list
-    : global_mode global_set
-    | global_element_list SEMICOLON global_mode global_set
+global_element
+    : global_mode global_designator
+    | OVERRIDING global_mode global_designator
+    | USE NULL
+    | USE global_designator
+    | DO name
     ;
 
-global_set
-    : global_designator
-    | global_set COMMA global_designator
+global_element_list
+    : global_mode global_designator
+    | OVERRIDING global_mode global_designator
+    | global_element_list COMMA global_element
+    | global_element_list COMMA global_designator
+    | global_element_list SEMICOLON global_element
     ;
 
 /* 3.3.1: objects take aspects (2012), and an anonymous access type (2005). */
@@ -351,10 +362,15 @@ name
     | AT_SIGN
     ;
 
-/* 4.3.1: a component association may give <> for a default (2005). */
+/* 4.3.1: a component association may give <> for a default (2005); an
+   aspect's aggregate may hold the Global aspect's generic formals and
+   dispatching calls (6.1.2, H.7). */
 association
     : %inherit
     | BOX
+    | USE NULL
+    | USE global_designator
+    | DO name
     ;
 
 /* 4.1.4: 'Mod (2005). */
@@ -389,13 +405,17 @@ iterated_association
     | FOR defining_identifier IN discrete_choice_list BAR discrete_choice ARROW expression
     ;
 
-/* 4.4, 4.8: an allocator whose subtype has a range constraint stands as a
-   whole expression: the range's upper bound takes every operator after it,
-   the longest reading, which one token of lookahead cannot make of a
-   primary. */
+/* 4.4, 4.8: an allocator whose subtype has a range, digits or delta
+   constraint stands as a whole expression: the constraint's last bound takes
+   every operator after it, the longest reading, which one token of
+   lookahead cannot make of a primary. */
 expression
     : %inherit
-    | NEW name range_constraint
+    | allocator_head range_constraint
+    | allocator_head DIGITS simple_expression %prec ALLOCATOR_WITHOUT_CONSTRAINT
+    | allocator_head DIGITS simple_expression range_constraint
+    | allocator_head DELTA simple_expression %prec ALLOCATOR_WITHOUT_CONSTRAINT
+    | allocator_head DELTA simple_expression range_constraint
     ;
 
 /* 4.4, 4.5.2 (2012): a membership test takes a list of choices, and 11.3
@@ -506,13 +526,20 @@ qualified_expression
     ;
 
 /* 4.8: an allocator's qualified expression is a name now; a subpool may be
-   named (2012). */
+   named (2012); its subtype indication may exclude null (2005; only a
+   legality rule forbids it). */
 allocator
     : %inherit
     | %remove NEW name
     | %remove NEW qualified_expression
-    | NEW name %prec ALLOCATOR_WITHOUT_CONSTRAINT
+    | allocator_head %prec ALLOCATOR_WITHOUT_CONSTRAINT
+    ;
+
+allocator_head
+    : NEW name
+    | NEW NOT NULL name
     | NEW LEFT_PAREN name RIGHT_PAREN name
+    | NEW LEFT_PAREN name RIGHT_PAREN NOT NULL name
     ;
 
 /* 5.5, 5.5.2 (2012), 5.5.3 (2022): iterations of loops, quantified
@@ -590,6 +617,7 @@ iteration_scheme_opt
     | FOR iteration
     | FOR procedural_iterator
     | PARALLEL FOR iteration
+    | PARALLEL FOR procedural_iterator
     | PARALLEL LEFT_PAREN chunk_specification RIGHT_PAREN FOR iteration
     ;
 
@@ -938,8 +966,8 @@ generic_formal_parameter_declaration
     | %remove WITH PACKAGE direct_name IS NEW name SEMICOLON
     | defining_identifier_list COLON mode null_exclusion_opt mark initialization_opt aspect_specification_opt SEMICOLON
     | defining_identifier_list COLON mode access_definition initialization_opt aspect_specification_opt SEMICOLON
-    | TYPE direct_name discriminant_part_opt SEMICOLON
-    | TYPE direct_name discriminant_part_opt IS TAGGED SEMICOLON
+    | TYPE direct_name discriminant_part_opt formal_default_opt SEMICOLON
+    | TYPE direct_name discriminant_part_opt IS TAGGED formal_default_opt SEMICOLON
     | TYPE direct_name discriminant_part_opt IS formal_type_definition formal_default_opt aspect_specification_opt SEMICOLON
     | TYPE direct_name discriminant_part_opt IS formal_derived_type_definition SEMICOLON
     | WITH PROCEDURE direct_name formal_part_opt subprogram_default_opt aspect_specification_opt SEMICOLON
@@ -961,6 +989,7 @@ subprogram_default_opt
     | IS ABSTRACT
     | IS ABSTRACT name
     | IS ABSTRACT BOX
+    | IS ABSTRACT NULL
     ;
 
 /* 12.5.1, 12.5.5 (2005): formal derived types like derived types, formal
@@ -980,10 +1009,11 @@ formal_derived_type_definition
     ;
 
 /* 13.3, 13.5.1, 13.5.3: the representation clauses spelled out in one
-   rule. */
+   rule; a record representation clause's END RECORD may repeat the type's
+   name (2022). */
 representation_clause
     : FOR mark USE expression SEMICOLON
-    | FOR mark USE RECORD mod_clause_opt component_clause_list END RECORD SEMICOLON
+    | FOR mark USE RECORD mod_clause_opt component_clause_list END RECORD designator_opt SEMICOLON
     | FOR mark USE AT expression SEMICOLON
     ;
 
