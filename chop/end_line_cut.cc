@@ -1,7 +1,7 @@
 #include "chop/end_line_cut.h"
 
 EndLineCut end_line_cut_start(uint64_t column, uint64_t end_column) {
-  return EndLineCut{column, end_column, false, false, false};
+  return EndLineCut{column, end_column, false, false, false, false};
 }
 
 std::size_t end_line_cut_scan(EndLineCut& cut, const char* data, std::size_t size, bool& done) {
@@ -12,7 +12,13 @@ std::size_t end_line_cut_scan(EndLineCut& cut, const char* data, std::size_t siz
       done = true;
       return i + 1;
     }
-    if (cut.whole_line || byte == '\r') continue;
+    if (cut.whole_line) continue;
+    if (byte == '\r') {
+      cut.in_comment = false;
+      cut.after_hyphen = false;
+      continue;
+    }
+    if (cut.in_comment) continue;
     if (!cut.past_end) {
       if (cut.column == cut.end_column) {
         // A carriage return inside a string literal has a width, which puts
@@ -25,7 +31,7 @@ std::size_t end_line_cut_scan(EndLineCut& cut, const char* data, std::size_t siz
     }
     const bool hyphen = byte == '-';
     if (hyphen && cut.after_hyphen) {
-      cut.whole_line = true;  // a comment runs to the newline
+      cut.in_comment = true;  // to the next carriage return or the newline
       continue;
     }
     cut.after_hyphen = hyphen;

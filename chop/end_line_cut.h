@@ -9,15 +9,17 @@
 // the same line, else through the line's newline. A next unit's first
 // token (of its context clause, its leading pragma or the unit itself) is a
 // reserved word, and between it and the semicolon an accepted source holds
-// only spaces, tabs, carriage returns and bytes that start no token: so it
-// is the first ASCII letter after the semicolon, unless a comment or the
-// newline comes first. Columns are counted as the scanner counts them: one
-// per byte, a carriage return none.
+// only spaces, tabs, carriage returns, comments (each ended by a carriage
+// return or the newline) and bytes that start no token: so it is the first
+// ASCII letter after the semicolon outside a comment, unless the newline
+// comes first. Columns are counted as the scanner counts them: one per
+// byte, a carriage return none.
 struct EndLineCut {
   uint64_t column;      // column of the next byte of the line
   uint64_t end_column;  // column of the unit's final semicolon
   bool past_end;        // the semicolon has been passed
   bool after_hyphen;    // past the end, the byte before was a hyphen
+  bool in_comment;      // past the end, within a comment
   bool whole_line;      // the semicolon is not where the parse saw it: no cut
 };
 

@@ -28,6 +28,7 @@
 #include "chop/chopper.h"
 #include "driver/ac_mem.h"
 #include "driver/exit_trap.h"
+#include "tests/unit_text_model.h"
 #include "driver/naming.h"
 #include "driver/run_loop.h"
 #include "driver/run_settings.h"
@@ -95,49 +96,12 @@ std::string file_bytes(const std::string& path) {
 }
 
 // Whether `byte` is an ASCII letter, as every reserved word starts.
-bool is_ascii_letter(char byte) { return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z'); }
-
-// The text each unit's file must hold: from where the previous unit's text
-// ended through the newline of the unit's end line (the next newline when
-// the previous unit took that line already); the rest goes to the last.
-// When the byte at the end column is a semicolon and an ASCII letter
-// follows it on that line before any comment, the next unit's text begins
-// at that letter instead. Columns count bytes, a carriage return none.
+// The text each unit's file must hold, by the unit list's end positions.
 std::vector<std::string_view> unit_texts(std::string_view source) {
-  std::vector<std::string_view> texts;
-  std::size_t offset = 0;
-  uint64_t line = 1;
-  uint64_t column = 1;
-  for (const Unit* unit = units_first(); unit != nullptr; unit = unit->next) {
-    const std::size_t start = offset;
-    while (offset < source.size() && line < unit->end_line)
-      if (source[offset++] == '\n') ++line, column = 1;
-    bool past_end = false, hyphen = false, whole_line = line > unit->end_line || unit->next == nullptr;
-    while (offset < source.size()) {
-      const char byte = source[offset];
-      if (byte == '\n') {
-        ++offset, ++line, column = 1;
-        break;
-      }
-      if (!whole_line && byte != '\r') {
-        if (!past_end) {
-          if (column == unit->end_column) {
-            past_end = byte == ';';
-            whole_line = !past_end;
-          }
-        } else if (byte == '-' && hyphen) {
-          whole_line = true;
-        } else {
-          hyphen = byte == '-';
-          if (is_ascii_letter(byte)) break;
-        }
-        ++column;
-      }
-      ++offset;
-    }
-    texts.push_back(source.substr(start, unit->next == nullptr ? std::string_view::npos : offset - start));
-  }
-  return texts;
+  std::vector<UnitEnd> ends;
+  for (const Unit* unit = units_first(); unit != nullptr; unit = unit->next)
+    ends.push_back({unit->end_line, unit->end_column});
+  return modelled_unit_texts(source, ends);
 }
 
 // The file names the convention gives the units, in unit order.

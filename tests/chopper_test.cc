@@ -18,6 +18,7 @@
 #include "driver/naming.h"
 #include "driver/run_settings.h"
 #include "tests/chop_harness.h"
+#include "tests/unit_text_model.h"
 
 namespace {
 
@@ -493,50 +494,6 @@ TEST_F(ChopperTest, DirectoriesWhereNothingFitsOrNothingCanBeCreated) {
   }
 }
 
-// The texts the chop must write for `source` and units ending on `ends`
-// (lines), all at column 1, modelled byte by byte: each unit's text runs
-// through the newline of its end line (the next newline when the previous
-// text took that line), unless a semicolon stands at the end column and an
-// ASCII letter follows it on that line before any comment: then the next
-// unit begins at that letter. Carriage returns have no column. The last
-// unit takes the rest.
-std::vector<std::string> modelled_texts(const std::string& source, const std::vector<uint32_t>& ends) {
-  std::vector<std::string> texts;
-  size_t offset = 0;
-  uint64_t line = 1;
-  uint64_t column = 1;
-  for (size_t u = 0; u < ends.size(); ++u) {
-    const size_t start = offset;
-    if (u + 1 == ends.size()) offset = source.size();
-    while (offset < source.size() && line < ends[u])
-      if (source[offset++] == '\n') ++line, column = 1;
-    const bool end_line_taken = line > ends[u];
-    bool past_end = false, hyphen = false, whole_line = end_line_taken;
-    while (offset < source.size()) {
-      const char byte = source[offset];
-      if (byte == '\n') {
-        ++offset, ++line, column = 1;
-        break;
-      }
-      if (!whole_line && byte != '\r') {
-        if (!past_end) {
-          whole_line = column != 1 || byte != ';';
-          past_end = !whole_line;
-        } else if (byte == '-' && hyphen) {
-          whole_line = true;
-        } else {
-          hyphen = byte == '-';
-          if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z')) break;
-        }
-        ++column;
-      }
-      ++offset;
-    }
-    texts.push_back(source.substr(start, offset - start));
-  }
-  return texts;
-}
-
 TEST_F(ChopperTest, GeneratedSourcesComeBackWholeFromTheirUnitFiles) {
   std::mt19937 random(20131206);
   for (int round = 0; round < 40; ++round) {
@@ -576,7 +533,9 @@ TEST_F(ChopperTest, GeneratedSourcesComeBackWholeFromTheirUnitFiles) {
 
     // Each unit file holds its modelled text; only a cut before a letter, or
     // the end of the source, ends one without a newline.
-    const std::vector<std::string> expected = modelled_texts(source, ends);
+    std::vector<UnitEnd> unit_ends;
+    for (const uint32_t end : ends) unit_ends.push_back({end, 1});
+    const std::vector<std::string_view> expected = modelled_unit_texts(source, unit_ends);
     std::string joined;
     for (int u = 0; u < unit_count; ++u) {
       const auto content = read_file("u" + std::to_string(u) + ".ads");

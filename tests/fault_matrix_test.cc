@@ -544,7 +544,9 @@ const FaultRow fault_rows[] = {
     {"RandomBytesInACommentBeforeAUnit",
      [](const std::string& dir) {
        std::string noise = random_bytes(1 << 16, 9);
+       // A carriage return would end the comment as a newline does.
        std::replace(noise.begin(), noise.end(), '\n', ' ');
+       std::replace(noise.begin(), noise.end(), '\r', ' ');
        write_file(dir + "/noisy.ada", "-- " + noise + "\n" + two_units);
      },
      {"noisy.ada"}, nullptr, "From noisy.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n", "", 0,

@@ -292,6 +292,8 @@ TEST(ScannerTest, TokensPositionsAndTexts) {
       {"NUL elsewhere is skipped with width one", "X\0Y"s, {{ID, 1, 1, "X"}, {ID, 1, 3, "Y"}}, {1, 3}},
       {"NUL is no character literal", "'\0' Q"s, {{ID, 1, 5, "Q"}}, {1, 5}},
       {"comment ends the file", "X -- done", {{ID, 1, 1, "X"}}, {1, 2}},
+      {"carriage return ends a comment", "X -- note\rY--more\rW -- c\r\nZ",
+       {{ID, 1, 1, "X"}, {ID, 1, 10, "Y"}, {ID, 1, 17, "W"}, {ID, 2, 1, "Z"}}, {2, 1}},
       {"compound and single delimiters",
        "=>..**:=/=>=<=<<>><>&()*+,-./:; < = > | !",
        {{TOKEN_ARROW, 1, 1, {}},
