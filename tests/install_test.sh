@@ -90,5 +90,21 @@ check "packaged wrapper" $'From p.ada\nÉcriture de p.ads\n1 fichiers découpés
 check "packaged wrapper, KOVARDIR set" "Fatal Error: directory doesn't exist '$scratch/elsewhere/lib/locale'" \
   "$(cd "$work" && env -i PATH=/usr/bin:/bin KOVARDIR="$scratch/elsewhere" "$root/usr/bin/mirelchop" -w p.ada 2>&1)"
 
+# The quick start (scripts/example) installs and builds the program and its
+# catalogues only: no test tool among its packages, and no executable but
+# the program in its build, which works.
+for tool in libgtest-dev libbenchmark-dev valgrind clang lintian gnat; do
+  if "$source/scripts/install-deps" --program --list | grep -qx -- "$tool"; then
+    echo "FAIL: the quick start installs $tool"; failures=$((failures + 1))
+  fi
+done
+quick=$scratch/quick
+BUILD_DIR=$quick "$source/scripts/build" --program >"$scratch/quick.log" 2>&1 ||
+  { echo "FAIL: quick start build"; tail -n 30 "$scratch/quick.log"; failures=$((failures + 1)); }
+check "quick start executables" "mirelchop" \
+  "$(ninja -C "$quick" -t targets all | sed -n 's/^\([^:]*\): CXX_EXECUTABLE_LINKER.*/\1/p' | sort | tr '\n' ' ' | sed 's/ $//')"
+check "quick start program" $'From p.ada\nWritting p.ads\nChopped 1 files.' \
+  "$(cd "$work" && env -i PATH=/usr/bin:/bin KOVARDIR="$quick/kovar" "$quick/mirelchop" -w p.ada 2>&1)"
+
 [ "$failures" -eq 0 ] && echo "install and package: all checks passed"
 exit "$failures"
