@@ -34,7 +34,7 @@ check "installed, French" $'From p.ada\nÉcriture de p.ads\n1 fichiers découpé
 # whatis line), and with the sections and variables a reader looks for.
 page=$source/doc/mirelchop.1
 check "manual page warnings" "" "$(groff -man -ww -z "$page" 2>&1)"
-check "manual page whatis line" "$page: \"mirelchop - split Ada 95 source files into one file per compilation unit\"" \
+check "manual page whatis line" "$page: \"mirelchop - split Ada 95 to Ada 2022 source files into one file per compilation unit\"" \
   "$(lexgrog "$page" 2>&1)"
 for section in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT FILES "EXIT STATUS" EXAMPLES "SEE ALSO"; do
   grep -qx "\.SH $section" "$page" || { echo "FAIL: manual page has no $section section"; failures=$((failures + 1)); }
@@ -66,7 +66,7 @@ lintian_tags=$(lintian --fail-on error,warning "$deb" 2>/dev/null) || lintian_st
 check "lintian errors and warnings" "" "$(grep -E '^[EW]: ' <<<"$lintian_tags" || true)"
 check "lintian exit status" 0 "$lintian_status"
 check "package name" "mirelchop" "$(dpkg-deb -f "$deb" Package)"
-check "package summary" "split Ada 95 source files into one file per compilation unit" \
+check "package summary" "split Ada 95 to Ada 2022 source files into one file per compilation unit" \
   "$(dpkg-deb -f "$deb" Description | head -n 1)"
 check "package recommends" "bash-completion" "$(dpkg-deb -f "$deb" Recommends)"
 case "$(dpkg-deb -f "$deb" Depends)" in
