@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "analysis/configuration_pragmas.h"
+#include "analysis/later_revision_hint.h"
 #include "analysis/parse_strings.h"
 #include "analysis/scanner.h"
 #include "driver/ac_mem.h"
@@ -83,7 +84,8 @@ uint32_t top_properties() {
 }
 
 Unit* add_library_unit(UnitKind kind, uint32_t properties) {
-  if (nesting_depth != 1) return nullptr;
+  // A second reading only finds out whether the source parses.
+  if (nesting_depth != 1 || trial_parse_running()) return nullptr;
   NameStackEntry* entry = name_stack_top();
   if (is_operator_symbol(entry->name)) {
     report_library_operator();
@@ -100,6 +102,8 @@ Unit* add_library_unit(UnitKind kind, uint32_t properties) {
 }
 
 void unit_end(Unit* unit, const SemanticValue& semicolon) {
+  // A second reading makes no unit, and the units made before it stay as they are.
+  if (trial_parse_running()) return;
   unit_set_end(unit, SourcePosition{semicolon.line, semicolon.column});
 }
 

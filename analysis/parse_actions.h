@@ -58,10 +58,12 @@ void protected_definition_leave();
 uint32_t top_properties();
 
 // Creates the unit for the construct being closed when it is at library
-// level and not named by an operator symbol; null otherwise.
+// level and not named by an operator symbol; null otherwise, and always
+// during a second reading (analysis/later_revision_hint.h).
 Unit* add_library_unit(UnitKind kind, uint32_t properties);
 
-// Records the position of `semicolon` as the end of `unit` (none: nothing).
+// Records the position of `semicolon` as the end of `unit` (none, or during
+// a second reading: nothing).
 void unit_end(Unit* unit, const SemanticValue& semicolon);
 
 // Closes the construct on top of the name stack at `semicolon`: makes its

@@ -31,6 +31,7 @@ namespace {
 // it and leave the directories clean.
 struct ChopState {
   const char* source_word;
+  const Unit* first_unit;  // the units being chopped
   TemporaryCopy copy;
   CopyReader reader;
   uint64_t line;         // the line the next byte of the copy belongs to
@@ -254,12 +255,31 @@ void note_rewritten_unit_file(ChopState& chop, const char* path) {
   if (chop.unit_is_source) chop.source_rewritten = true;
 }
 
-// Creates the unit file at `path` (taking ownership of the string) and makes
-// it the open unit file, under the overwrite rule (see chop/overwrite_rule.h).
-// Whatever is at the path is judged on the opened file itself before any
-// byte of it changes.
-void open_unit_file(ChopState& chop, char* path) {
-  if (no_overwrite && unit_file_exists(path)) refuse_unit_file({OverwriteVerdict::exists, nullptr}, path);
+// Whether a unit before `unit` in this chop has its file at `path`: it was
+// written there, since the chop got past it. Looked for only once the path
+// is refused, so a chop that succeeds never pays for it.
+bool written_by_earlier_unit(const ChopState& chop, const Unit* unit, const char* path) {
+  bool found = false;
+  for (const Unit* earlier = chop.first_unit; earlier != unit && !found; earlier = earlier->next) {
+    char* file_name = naming_convention(earlier);
+    char* earlier_path = unit_file_path(output_directory, file_name);
+    found = std::strcmp(earlier_path, path) == 0;
+    ac_free(file_name);
+    ac_free(earlier_path);
+  }
+  return found;
+}
+
+// Creates the file of `unit` at `path` (taking ownership of the string) and
+// makes it the open unit file, under the overwrite rule (see
+// chop/overwrite_rule.h). Whatever is at the path is judged on the opened
+// file itself before any byte of it changes.
+void open_unit_file(ChopState& chop, const Unit* unit, char* path) {
+  if (no_overwrite && unit_file_exists(path))
+    refuse_unit_file({written_by_earlier_unit(chop, unit, path) ? OverwriteVerdict::exists_ours
+                                                                : OverwriteVerdict::exists,
+                      nullptr},
+                     path);
   interrupt_defer();
   const dev_t source_device = chop.copy.source_device;
   const ino_t source_inode = chop.copy.source_inode;
@@ -315,6 +335,7 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   install_interrupt_cleanup();
   ChopState chop = {};
   chop.source_word = source_word;
+  chop.first_unit = first_unit;
   chop.unit_fd = -1;
   chop.reader.fd = -1;
   copy_source_to_temp(source_word, chop.copy);
@@ -334,7 +355,7 @@ int chop_file(const char* source_word, const Unit* first_unit) {
     char* file_name = naming_convention(unit);
     char* path = unit_file_path(output_directory, file_name);
     ac_free(file_name);
-    open_unit_file(chop, path);
+    open_unit_file(chop, unit, path);
     announce_unit_file(chop.unit_path);
     // The first unit's file takes the source's own mark with its text.
     if (chop.byte_order_mark && count > 0) write_unit_text(chop, byte_order_mark, byte_order_mark_size);

@@ -39,12 +39,24 @@ QString source_refusal_text(OverwriteVerdict::Kind kind) {
                    "%1 and %2 are file names");
 }
 
+// The message that refuses the unit file at `path`, which exists, without -w.
+QString exists_message(const char* path) {
+  return translate("Error", "Error:\"%1\" already exist, use -w to overwrite.\n", "%1 is a file name")
+      .arg(local_text(path));
+}
+
 // The message that refuses the unit file at `path` for `verdict`.
 QString refusal_message(const OverwriteVerdict& verdict, const char* path) {
   switch (verdict.kind) {
     case OverwriteVerdict::exists:
-      return translate("Error", "Error:\"%1\" already exist, use -w to overwrite.\n", "%1 is a file name")
-          .arg(local_text(path));
+      return exists_message(path);
+    case OverwriteVerdict::exists_ours:
+      // So that the user does not look for an older file of that name.
+      return exists_message(path) + translate("Error",
+                                              "Note: \"%1\" was written by an earlier unit of this run: the source "
+                                              "holds two units of that name.\n",
+                                              "%1 is a file name")
+                                        .arg(local_text(path));
     case OverwriteVerdict::later_source:
     case OverwriteVerdict::replaced_source:
       return source_refusal_text(verdict.kind).arg(local_text(path), local_text(verdict.source));
@@ -57,7 +69,7 @@ QString refusal_message(const OverwriteVerdict& verdict, const char* path) {
 }  // namespace
 
 void refuse_unit_file(const OverwriteVerdict& verdict, char* path) {
-  const int status = verdict.kind == OverwriteVerdict::exists ? 5 : 7;
+  const int status = verdict.kind == OverwriteVerdict::exists || verdict.kind == OverwriteVerdict::exists_ours ? 5 : 7;
   const QString message = refusal_message(verdict, path);
   ac_free(path);
   fail(status, message);

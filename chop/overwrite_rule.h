@@ -18,6 +18,7 @@ struct OverwriteVerdict {
     write,            // the unit file may be written there
     write_source,     // likewise, but the file is the source being chopped, whose copy then holds its text
     exists,           // without -w, something is at the path (status 5)
+    exists_ours,      // likewise, and an earlier unit of this chop was written there (status 5)
     cannot_open,      // the file cannot be opened, or is no regular file (status 7)
     later_source,     // the file is a source of the run still to be chopped (status 7)
     replaced_source,  // the file is a source chopped earlier that one of its own unit files replaced (status 7)

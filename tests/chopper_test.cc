@@ -219,8 +219,13 @@ TEST_F(ChopperTest, OverwriteRule) {
   const std::vector<UnitSpec> once = {{"A", SPEC, 3, 19}};
   const std::string exists = "Error:\"a.ads\" already exist, use -w to overwrite.\n";
   const OverwriteCase cases[] = {
-      {"same file name twice without -w", false, "", twice, 5, announcements("source.ada", {"a.ads"}), exists,
+      // The file in the way is the one this chop has just written.
+      {"same file name twice without -w", false, "", twice, 5, announcements("source.ada", {"a.ads"}),
+       exists + "Note: \"a.ads\" was written by an earlier unit of this run: the source holds two units of that "
+                "name.\n",
        "package A is end A;\n"},
+      {"existing file and the same file name twice without -w", false, "file", twice, 5, "From source.ada\n", exists,
+       "old text\n"},
       {"same file name twice with -w", true, "", twice, -1, announcements("source.ada", {"a.ads", "a.ads"}),
        "Warning: the unit file \"a.ads\" is written twice, the later unit replaces the earlier one.\n",
        "-- second\npackage A is end A;\n"},

@@ -57,8 +57,8 @@ const Environment french = {{"LANG", "fr_FR.UTF-8"}};
 // One invocation in a scratch directory holding the sources `source.ada`
 // (empty), `spec.ada` (package P), `proc.ada` (procedure Q), `broken.ada`
 // (a stray semicolon at line 2, column 5) and `interface.ada` (a package
-// named by a word that Ada 2005 reserves), the directory `outdir` and the
-// dangling link `dangling`.
+// named by a word that Ada 2005 reserves), `aspect.ada` (a package with an
+// aspect, Ada 2012), the directory `outdir` and the dangling link `dangling`.
 struct CommandLineCase {
   const char* name;
   std::vector<std::string> args;
@@ -84,6 +84,7 @@ TEST_P(CommandLineTest, PrintsAndEndsAsExpected) {
   write_file(dir + "/proc.ada", "procedure Q is begin null; end Q;\n");
   write_file(dir + "/broken.ada", "package R is\nend;;\n");
   write_file(dir + "/interface.ada", "package Interface is end Interface;\n");
+  write_file(dir + "/aspect.ada", "package A with Pure is end A;\n");
   ASSERT_EQ(mkdir((dir + "/outdir").c_str(), 0755), 0);
   ASSERT_EQ(symlink("nowhere", (dir + "/dangling").c_str()), 0);
   const CliResult result = run_mirelchop({c.args, c.env, dir});
@@ -217,6 +218,20 @@ const CommandLineCase command_line_cases[] = {
      no_unit},
     {"AdaRevisionInGerman", two_sources, {{"LANG", "de_DE.UTF-8"}, {"MIRELCHOP_ADA", ""}}, "",
      "Fehler: unbekannte Ada-Revision () in MIRELCHOP_ADA, erlaubt sind 95, 2005, 2012 oder 2022\n", 7, no_unit},
+    {"LaterRevisionNote", {"spec.ada", "aspect.ada"}, {}, "From spec.ada\nWritting p.ads\n",
+     "aspect.ada:1:11: Syntax error while analysing, can't continue.\n"
+     "Note: \"aspect.ada\" reads as Ada 2022; set MIRELCHOP_ADA=2022 to chop it so.\n",
+     7, {{"a.ads", std::nullopt}}},
+    {"LaterRevisionNoteInFrench", {"aspect.ada"}, french, "",
+     "aspect.ada:1:11: erreur de syntaxe pendant l'analyse, arrêt.\n"
+     "Note : \"aspect.ada\" se lit comme de l'Ada 2022 ; définissez MIRELCHOP_ADA=2022 pour le découper ainsi.\n",
+     7, {{"a.ads", std::nullopt}}},
+    {"LaterRevisionNoteInGerman", {"aspect.ada"}, {{"LANG", "de_DE.UTF-8"}}, "",
+     "aspect.ada:1:11: Syntaxfehler bei der Analyse, Abbruch.\n"
+     "Hinweis: \"aspect.ada\" lässt sich als Ada 2022 lesen; mit MIRELCHOP_ADA=2022 wird es so zerlegt.\n",
+     7, {{"a.ads", std::nullopt}}},
+    {"AspectChopsInAda2012", {"aspect.ada"}, {{"MIRELCHOP_ADA", "2012"}},
+     "From aspect.ada\nWritting a.ads\nChopped 1 files.\n", "", 0, {{"a.ads", "package A with Pure is end A;\n"}}},
     {"LcAllWinsOverLang", {"nothing.ada"}, {{"LANG", "fr_FR.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, "",
      "Fehler: Datei \"nothing.ada\" kann nicht geöffnet werden\n", 7},
 };

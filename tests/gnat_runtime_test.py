@@ -13,7 +13,8 @@ give none.
 As Ada 95, a source whose pragmas before its first unit state its revision
 (as a-cofuba.ads states Ada 2012) is read in that revision and must chop as
 above. Any other source is read as Ada 95: it either chops as above or is
-refused with a syntax error, and then only when it is not Ada 95, which the
+refused with a syntax error followed by the note that it reads as Ada 2022
+(it does, having chopped so), and then only when it is not Ada 95, which the
 compiler's own syntax check in Ada 95 mode (gcc -gnats -gnat95) must confirm
 by refusing it too. The compiler checks a copy under a neutral name in a
 scratch directory, since it reads the runtime's own file names in its latest
@@ -63,6 +64,11 @@ REVISION_PRAGMA = re.compile(rb"pragma\s+(?:ada_83|ada_95|ada_05|ada_2005|ada_12
 
 # How a refusal for syntax ends.
 SYNTAX_ERROR = ": Syntax error while analysing, can't continue."
+
+
+def later_revision_note(source):
+    """The note after the syntax error of an Ada 95 reading of `source`, which reads as Ada 2022."""
+    return f'Note: "{source}" reads as Ada 2022; set MIRELCHOP_ADA=2022 to chop it so.'
 
 
 def states_revision(text):
@@ -129,7 +135,9 @@ def main():
             stating += stated
             if fault is None:
                 continue
-            if stated or not (fault.startswith("status 7: ") and fault.endswith(SYNTAX_ERROR)):
+            refusal = fault.removeprefix("status 7: ").split("\n") if fault.startswith("status 7: ") else []
+            if stated or len(refusal) != 2 or not refusal[0].endswith(SYNTAX_ERROR) or \
+                    refusal[1] != later_revision_note(source):
                 faults.append(f"{name} as Ada 95: {fault}")
             elif compiler_accepts_as_ada95(source, compiler_scratch) != (name in LATER_THAN_COMPILER_SAYS):
                 faults.append(f"{name} as Ada 95: {fault}, but gcc -gnats -gnat95 "

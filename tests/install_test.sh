@@ -34,7 +34,7 @@ check "installed, French" $'From p.ada\nÉcriture de p.ads\n1 fichiers découpé
 # whatis line), and with the sections and variables a reader looks for.
 page=$source/doc/mirelchop.1
 check "manual page warnings" "" "$(groff -man -ww -z "$page" 2>&1)"
-check "manual page whatis line" "$page: \"mirelchop - split Ada 95 source files into one file per compilation unit\"" \
+check "manual page whatis line" "$page: \"mirelchop - split Ada 95 to Ada 2022 source files into one file per compilation unit\"" \
   "$(lexgrog "$page" 2>&1)"
 for section in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT FILES "EXIT STATUS" EXAMPLES "SEE ALSO"; do
   grep -qx "\.SH $section" "$page" || { echo "FAIL: manual page has no $section section"; failures=$((failures + 1)); }
@@ -66,7 +66,7 @@ lintian_tags=$(lintian --fail-on error,warning "$deb" 2>/dev/null) || lintian_st
 check "lintian errors and warnings" "" "$(grep -E '^[EW]: ' <<<"$lintian_tags" || true)"
 check "lintian exit status" 0 "$lintian_status"
 check "package name" "mirelchop" "$(dpkg-deb -f "$deb" Package)"
-check "package summary" "split Ada 95 source files into one file per compilation unit" \
+check "package summary" "split Ada 95 to Ada 2022 source files into one file per compilation unit" \
   "$(dpkg-deb -f "$deb" Description | head -n 1)"
 check "package recommends" "bash-completion" "$(dpkg-deb -f "$deb" Recommends)"
 case "$(dpkg-deb -f "$deb" Depends)" in
@@ -89,6 +89,22 @@ check "packaged wrapper" $'From p.ada\nÉcriture de p.ads\n1 fichiers découpés
   "$(cd "$work" && env -i PATH=/usr/bin:/bin LANG=fr_FR.UTF-8 "$root/usr/bin/mirelchop" -w p.ada 2>&1)"
 check "packaged wrapper, KOVARDIR set" "Fatal Error: directory doesn't exist '$scratch/elsewhere/lib/locale'" \
   "$(cd "$work" && env -i PATH=/usr/bin:/bin KOVARDIR="$scratch/elsewhere" "$root/usr/bin/mirelchop" -w p.ada 2>&1)"
+
+# The quick start (scripts/example) installs and builds the program and its
+# catalogues only: no test tool among its packages, and no executable but
+# the program in its build, which works.
+for tool in libgtest-dev libbenchmark-dev valgrind clang lintian gnat; do
+  if "$source/scripts/install-deps" --program --list | grep -qx -- "$tool"; then
+    echo "FAIL: the quick start installs $tool"; failures=$((failures + 1))
+  fi
+done
+quick=$scratch/quick
+BUILD_DIR=$quick "$source/scripts/build" --program >"$scratch/quick.log" 2>&1 ||
+  { echo "FAIL: quick start build"; tail -n 30 "$scratch/quick.log"; failures=$((failures + 1)); }
+check "quick start executables" "mirelchop" \
+  "$(ninja -C "$quick" -t targets all | sed -n 's/^\([^:]*\): CXX_EXECUTABLE_LINKER.*/\1/p' | sort | tr '\n' ' ' | sed 's/ $//')"
+check "quick start program" $'From p.ada\nWritting p.ads\nChopped 1 files.' \
+  "$(cd "$work" && env -i PATH=/usr/bin:/bin KOVARDIR="$quick/kovar" "$quick/mirelchop" -w p.ada 2>&1)"
 
 [ "$failures" -eq 0 ] && echo "install and package: all checks passed"
 exit "$failures"

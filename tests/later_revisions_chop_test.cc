@@ -4,6 +4,7 @@
 // same source otherwise than another.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -18,7 +19,7 @@ namespace {
 // write in writing order (none when the source is refused).
 struct RevisionChopRow {
   const char* name;
-  const char* revision;  // MIRELCHOP_ADA
+  std::optional<std::string> revision;  // MIRELCHOP_ADA; nullopt: unset
   std::string source;
   UnitFiles files;
   int status = 0;
@@ -93,7 +94,29 @@ const RevisionChopRow revision_chop_rows[] = {
      "package P with Pure is end P;\n",
      {},
      7,
+     "source.txt:1:11: Syntax error while analysing, can't continue.\n"
+     "Note: \"source.txt\" reads as Ada 2022; set MIRELCHOP_ADA=2022 to chop it so.\n"},
+    {"LaterSyntaxWithoutARevisionHasANote",
+     std::nullopt,
+     "with Ada.Text_IO;\nprocedure Modern is\n   X : Integer := (if True then 1 else 2);\n"
+     "begin\n   null;\nend Modern;\n",
+     {},
+     7,
+     "source.txt:3:20: Syntax error while analysing, can't continue.\n"
+     "Note: \"source.txt\" reads as Ada 2022; set MIRELCHOP_ADA=2022 to chop it so.\n"},
+    {"AnErrorOfEveryRevisionHasNoNote",
+     std::nullopt,
+     "package P with Pure is\n   X := 1;\nend P;\n",
+     {},
+     7,
      "source.txt:1:11: Syntax error while analysing, can't continue.\n"},
+    // Only an Ada 95 reading is tried again.
+    {"Ada2022SyntaxInAda2012HasNoNote",
+     "2012",
+     "procedure P is\nbegin\n   parallel do\n      null;\n   and do\n      null;\n   end do;\nend P;\n",
+     {},
+     7,
+     "source.txt:3:13: Syntax error while analysing, can't continue.\n"},
 };
 
 class RevisionChopTest : public ::testing::TestWithParam<RevisionChopRow> {};

@@ -25,6 +25,11 @@ struct StatedRevisionRow {
 
 void PrintTo(const StatedRevisionRow& row, std::ostream* os) { *os << row.name; }
 
+// The note after the syntax error when a source that states no revision is
+// refused as Ada 95 but reads as Ada 2022.
+const std::string later_revision_note =
+    "Note: \"s.ada\" reads as Ada 2022; set MIRELCHOP_ADA=2022 to chop it so.\n";
+
 // Interface is an identifier in Ada 95 only, Some up to Ada 2005, Parallel up
 // to Ada 2012; limited with clauses come with Ada 2005, aspects with 2012.
 const StatedRevisionRow stated_revision_rows[] = {
@@ -73,19 +78,26 @@ const StatedRevisionRow stated_revision_rows[] = {
      {{"s.ada", "pragma Ada_2012 (P);\npackage P with Pure is end P;\n"}},
      {},
      7,
-     "s.ada:2:11: Syntax error while analysing, can't continue.\n"},
+     "s.ada:2:11: Syntax error while analysing, can't continue.\n" + later_revision_note},
     {"AfterAContextClauseItStatesNone",
      "95",
      {{"s.ada", "with Q;\npragma Ada_2012;\npackage P with Pure is end P;\n"}},
      {},
      7,
-     "s.ada:3:11: Syntax error while analysing, can't continue.\n"},
+     "s.ada:3:11: Syntax error while analysing, can't continue.\n" + later_revision_note},
     {"AfterTheFirstUnitItStatesNone",
      "95",
      {{"s.ada", "package P is end P;\npragma Ada_2012;\npackage Q with Pure is end Q;\n"}},
      {},
      7,
-     "s.ada:3:11: Syntax error while analysing, can't continue.\n"},
+     "s.ada:3:11: Syntax error while analysing, can't continue.\n" + later_revision_note},
+    // It asked for Ada 95: no note.
+    {"Ada95WithLaterSyntax",
+     "2012",
+     {{"s.ada", "pragma Ada_95;\npackage P with Pure is end P;\n"}},
+     {},
+     7,
+     "s.ada:2:11: Syntax error while analysing, can't continue.\n"},
     {"TheNextSourceStartsFromTheEnvironment",
      "95",
      {{"a.ada", "pragma Ada_2012;\npackage A with Pure is end A;\n"},

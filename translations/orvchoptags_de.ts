@@ -148,6 +148,13 @@ Optionen:
 </translation>
     </message>
     <message>
+        <source>Note: &quot;%1&quot; reads as Ada 2022; set MIRELCHOP_ADA=2022 to chop it so.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Hinweis: &quot;%1&quot; lässt sich als Ada 2022 lesen; mit MIRELCHOP_ADA=2022 wird es so zerlegt.
+</translation>
+    </message>
+    <message>
         <source>%1:%2:%3: Construct nested too deeply, can&apos;t continue.
 </source>
         <comment>%1 is a file name, %2 and %3 line and column numbers</comment>
@@ -180,6 +187,13 @@ Optionen:
 </source>
         <comment>%1 is a file name</comment>
         <translation>Fehler: &quot;%1&quot; existiert bereits, zum Überschreiben -w angeben.
+</translation>
+    </message>
+    <message>
+        <source>Note: &quot;%1&quot; was written by an earlier unit of this run: the source holds two units of that name.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Hinweis: &quot;%1&quot; wurde in diesem Lauf von einer früheren Einheit geschrieben: die Quelle enthält zwei Einheiten dieses Namens.
 </translation>
     </message>
     <message>

@@ -62,6 +62,13 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </translation>
     </message>
     <message>
+        <source>Note: &quot;%1&quot; reads as Ada 2022; set MIRELCHOP_ADA=2022 to chop it so.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Note : &quot;%1&quot; se lit comme de l&apos;Ada 2022 ; définissez MIRELCHOP_ADA=2022 pour le découper ainsi.
+</translation>
+    </message>
+    <message>
         <source>%1:%2:%3: Construct nested too deeply, can&apos;t continue.
 </source>
         <comment>%1 is a file name, %2 and %3 line and column numbers</comment>
@@ -87,6 +94,13 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </source>
         <comment>%1 is a file name</comment>
         <translation>Erreur : &quot;%1&quot; existe déjà, utilisez -w pour l&apos;écraser.
+</translation>
+    </message>
+    <message>
+        <source>Note: &quot;%1&quot; was written by an earlier unit of this run: the source holds two units of that name.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Note : &quot;%1&quot; a été écrit par une unité précédente de cette exécution : le source contient deux unités de ce nom.
 </translation>
     </message>
     <message>
