@@ -476,6 +476,33 @@ TEST(ScannerTest, TokensLongerThanTheBuffer) {
   EXPECT_EQ(end, (EndPosition{3, 1}));
 }
 
+// A comment is skipped by a search of the scanner's buffer for the end of
+// its line, and goes on in a mode of its own where the buffer ends first
+// (its blocks are 8192 bytes): wherever that end falls, NUL bytes in it or
+// not, the code after the comment keeps its column and the mode the comment
+// was found in (after a name, an apostrophe is a tick), in both revisions.
+TEST(ScannerTest, CommentsAcrossTheBufferEnd) {
+  for (const AdaRevision revision : {ADA_95, ADA_2022}) {
+    for (int length = 8180; length <= 8200; ++length) {
+      for (const int doubled : {length, 2 * length}) {
+        for (const char filler : {'c', '\0'}) {
+          for (const std::string line_end : {"\r", "\n", "\r\n"}) {
+            const std::string source = "A --" + std::string(doubled, filler) + line_end + "'Size";
+            SCOPED_TRACE(testing::Message() << "revision " << revision << ", " << doubled << " bytes of "
+                                            << int(filler) << ", line end " << line_end.size());
+            const int line = line_end == "\r" ? 1 : 2;
+            const int column = line == 1 ? doubled + 5 : 1;
+            EndPosition end{};
+            EXPECT_EQ(scan_source(source, &end, revision),
+                      (std::vector<Scanned>{{ID, 1, 1, "A"}, {TICK, line, column, {}}, {ID, line, column + 1, "Size"}}));
+            EXPECT_EQ(end, (EndPosition{line, column + 1}));
+          }
+        }
+      }
+    }
+  }
+}
+
 // Between sources the run loop only assigns the next stream and resets; the
 // previous stream is already closed when the next one is read.
 TEST(ScannerTest, StreamsInARowCountAfresh) {
