@@ -39,6 +39,8 @@ struct ChopState {
   int unit_fd;           // the unit file being written, or -1
   char* unit_path;       // its path, from ac_alloc, or null
   bool unit_is_source;   // the open unit file is the source itself
+  bool unit_created;     // the open unit file is new, made by this chop: its own to remove
+  struct stat unit_status;  // the open unit file as found when opened
   bool source_replaced;  // some unit file of this chop was the source itself
   bool source_rewritten;  // and was written again: the copy holds text found nowhere else
   QByteArray kept_notice;  // once source_replaced: where the original text is kept
@@ -55,8 +57,9 @@ QString kept_copy_message(const ChopState& chop) {
 }
 
 // Lets go of what the chop holds, when it is cut short and when it ends:
-// closes the open unit file, if any, and removes it, being incomplete,
-// unless it is the source itself; frees the chop's memory and closes the
+// closes the open unit file, if any, and removes it, being incomplete, when
+// this chop created it (a file that was there before, the source itself
+// included, is never removed); frees the chop's memory and closes the
 // copy; then, when `copy_needed` (it holds text found nowhere else), keeps
 // the temporary copy and tells the user where, else removes it.
 void release_chop(ChopState& chop, bool copy_needed) {
@@ -64,7 +67,7 @@ void release_chop(ChopState& chop, bool copy_needed) {
   if (chop.unit_fd >= 0) {
     interrupt_track_unit(nullptr);
     close(chop.unit_fd);
-    if (!chop.unit_is_source) unlink(chop.unit_path);
+    if (chop.unit_created) unit_file_remove_own(chop.unit_path, chop.unit_status);
   }
   ac_free(chop.unit_path);
   identity_set_release(chop.written);
@@ -139,7 +142,7 @@ void close_unit_file(ChopState& chop) {
   const int fd = chop.unit_fd;
   chop.unit_fd = -1;
   if (close(fd) != 0) {
-    if (!chop.unit_is_source) unlink(chop.unit_path);
+    if (chop.unit_created) unit_file_remove_own(chop.unit_path, chop.unit_status);
     fail(7, write_error(chop.unit_path));
   }
   if (studio_log != nullptr) log_unit_file(chop.unit_path);
@@ -254,33 +257,52 @@ void note_rewritten_unit_file(ChopState& chop, const char* path) {
   if (chop.unit_is_source) chop.source_rewritten = true;
 }
 
+// How often a file with other names at a unit file's path is replaced
+// before the run gives up: each time, another process linked a file there
+// again at that very instant.
+constexpr int replace_attempts = 16;
+
+// Opens the unit file at `path` (a string that stays the caller's until the
+// run ends) under the overwrite rule, with signals deferred, and returns its
+// descriptor with `status`, its fstat, and `created`; `verdict` tells what
+// the file is. The file is judged by the descriptor opened: something else
+// than a regular file, or a source still needed, is refused (ending the
+// chop) before any byte of it changes; a file with other names (a hard link,
+// there before or raced in since) is never written through: the name at the
+// path goes, and a new file takes it.
+int open_judged_unit_file(const ChopState& chop, char* path, struct stat& status, bool& created,
+                          OverwriteVerdict& verdict) {
+  for (int attempt = 1;; ++attempt) {
+    const int fd = unit_file_open(path, no_overwrite, created);
+    // Something may have appeared at the path after the check: still not ours to replace.
+    if (fd < 0) enforce_verdict(judge_failed_open(errno, no_overwrite), path, -1);
+    verdict = fstat(fd, &status) == 0 ? judge_unit_file(status, chop.copy.source_device, chop.copy.source_inode)
+                                      : OverwriteVerdict{OverwriteVerdict::cannot_open, nullptr};
+    enforce_verdict(verdict, path, fd);
+    if (status.st_nlink == 1) return fd;
+    close(fd);
+    if (attempt == replace_attempts || (unlink(path) != 0 && errno != ENOENT))
+      enforce_verdict({OverwriteVerdict::cannot_open, nullptr}, path, -1);
+  }
+}
+
 // Creates the unit file at `path` (taking ownership of the string) and makes
-// it the open unit file, under the overwrite rule (see chop/overwrite_rule.h).
-// Whatever is at the path is judged on the opened file itself before any
-// byte of it changes.
+// it the open unit file, under the overwrite rule (see chop/overwrite_rule.h
+// and open_judged_unit_file).
 void open_unit_file(ChopState& chop, char* path) {
   if (no_overwrite && unit_file_exists(path)) refuse_unit_file({OverwriteVerdict::exists, nullptr}, path);
   interrupt_defer();
-  const dev_t source_device = chop.copy.source_device;
-  const ino_t source_inode = chop.copy.source_inode;
-  // A file of several names is replaced rather than rewritten, so judged
-  // before it goes.
-  struct stat before;
-  if (!no_overwrite && lstat(path, &before) == 0 && S_ISREG(before.st_mode))
-    enforce_verdict(judge_unit_file(before, source_device, source_inode), path, -1);
-  const int fd = unit_file_open(path, no_overwrite);
-  // Something may have appeared at the path after the check: still not ours to replace.
-  if (fd < 0) enforce_verdict(judge_failed_open(errno, no_overwrite), path, -1);
   struct stat status;
-  const OverwriteVerdict verdict = fstat(fd, &status) == 0 ? judge_unit_file(status, source_device, source_inode)
-                                                           : OverwriteVerdict{OverwriteVerdict::cannot_open, nullptr};
-  enforce_verdict(verdict, path, fd);
+  bool created = false;
+  OverwriteVerdict verdict;
+  const int fd = open_judged_unit_file(chop, path, status, created, verdict);
   chop.unit_fd = fd;
   chop.unit_path = path;
+  chop.unit_status = status;
+  chop.unit_created = created;
   chop.unit_is_source = verdict.kind == OverwriteVerdict::write_source;
-  if (!chop.unit_is_source) {
-    interrupt_track_unit(chop.unit_path);
-  } else if (!chop.source_replaced) {
+  if (created) interrupt_track_unit(chop.unit_path);
+  if (chop.unit_is_source && !chop.source_replaced) {
     chop.source_replaced = true;
     chop.kept_notice = bytes_from_text(kept_copy_message(chop));
     interrupt_keep_copy(chop.kept_notice.constData(), static_cast<std::size_t>(chop.kept_notice.size()));
@@ -310,14 +332,14 @@ void announce_unit_file(const char* path) {
 
 }  // namespace
 
-int chop_file(const char* source_word, const Unit* first_unit) {
+int chop_file(const char* source_word, const SourceStamp& parsed, const Unit* first_unit) {
   if (!list_only) std::printf("From %s\n", source_word);
   install_interrupt_cleanup();
   ChopState chop = {};
   chop.source_word = source_word;
   chop.unit_fd = -1;
   chop.reader.fd = -1;
-  copy_source_to_temp(source_word, chop.copy);
+  copy_source_to_temp(source_word, parsed, chop.copy);
   active_chop = &chop;
   set_exit_cleanup(release_active_chop);
   if (!copy_reader_open(chop.reader, chop.copy.name))

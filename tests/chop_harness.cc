@@ -29,7 +29,10 @@ ChopOutcome run_chop(const char* source_word, const Unit* first_unit) {
   {
     ExitTrap trap;
     try {
-      outcome.count = chop_file(source_word, first_unit);
+      // As the run loop stamps it before the parse; a missing source is the copy's to report.
+      SourceStamp stamp = {};
+      source_stamp_at(source_word, stamp);
+      outcome.count = chop_file(source_word, stamp, first_unit);
     } catch (const ProcessExit& exit) {
       outcome.status = exit.status;
     }

@@ -169,6 +169,13 @@ Optionen:
 </translation>
     </message>
     <message>
+        <source>Error: &quot;%1&quot; changed while it was being chopped, no unit file is written from it.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Fehler: &quot;%1&quot; wurde während des Zerlegens geändert, es wird keine Unit-Datei daraus geschrieben.
+</translation>
+    </message>
+    <message>
         <source>Error: can&apos;t read source file &quot;%1&quot;
 </source>
         <comment>%1 is a file name</comment>

@@ -123,6 +123,13 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </translation>
     </message>
     <message>
+        <source>Error: &quot;%1&quot; changed while it was being chopped, no unit file is written from it.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Erreur : &quot;%1&quot; a changé pendant son découpage, aucun fichier d&apos;unité n&apos;en est écrit.
+</translation>
+    </message>
+    <message>
         <source>Error: can&apos;t read source file &quot;%1&quot;
 </source>
         <comment>%1 is a file name</comment>
