@@ -18,6 +18,7 @@
 #include "chop/overwrite_rule.h"
 #include "chop/protected_sources.h"
 #include "chop/source_copy.h"
+#include "chop/studio_log.h"
 #include "chop/unit_file.h"
 #include "driver/ac_mem.h"
 #include "driver/byte_text.h"
@@ -94,12 +95,6 @@ void release_active_chop() {
   release_chop(chop, chop.source_replaced);
 }
 
-// The error for a unit file that could not be written whole.
-QString write_error(const char* path) {
-  return translate("Error", "Error : can't write \"%1\", cannot continue.\n", "%1 is a file name")
-      .arg(local_text(path));
-}
-
 // Writes bytes of the copy to the open unit file; a failure ends the chop.
 void write_unit_text(ChopState& chop, const char* data, std::size_t size) {
   if (!write_block(chop.unit_fd, data, size)) fail(7, write_error(chop.unit_path));
@@ -115,24 +110,6 @@ void check_copy_read(const ChopState& chop, uint64_t end_line) {
                 .arg(local_text(chop.source_word)));
 }
 
-// Appends the log line of the unit file `path`, written straight to the
-// file so that nothing is left in a buffer to fail later. A line that
-// cannot be written whole is taken back out, so that every line of the log
-// names a complete unit file, and the chop ends.
-void log_unit_file(const char* path) {
-  // Whatever was put into the stream by other means goes first.
-  if (std::fflush(studio_log) != 0) fail(7, write_error(studio_log_name));
-  const int fd = fileno(studio_log);
-  struct stat before;
-  const bool regular = fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
-  char* line = concat3("ADA ", path, "\n");
-  const bool written = write_block(fd, line, std::strlen(line));
-  ac_free(line);
-  if (written) return;
-  if (regular) (void)!ftruncate(fd, before.st_size);
-  fail(7, write_error(studio_log_name));
-}
-
 // Closes the open unit file, if any, and logs it once it is complete. Some
 // file systems report a failed write only on close, so that is checked like
 // every write.
@@ -145,7 +122,7 @@ void close_unit_file(ChopState& chop) {
     if (chop.unit_created) unit_file_remove_own(chop.unit_path, chop.unit_status);
     fail(7, write_error(chop.unit_path));
   }
-  if (studio_log != nullptr) log_unit_file(chop.unit_path);
+  if (studio_log != nullptr) studio_log_write(chop.unit_path);
   chop.unit_is_source = false;
   ac_free(chop.unit_path);
   chop.unit_path = nullptr;
@@ -320,6 +297,25 @@ std::size_t units_in(const Unit* first) {
   return count;
 }
 
+// The path of `unit`'s file, a new string from ac_alloc.
+char* unit_path_of(const Unit* unit) {
+  char* file_name = naming_convention(unit);
+  char* path = unit_file_path(output_directory, file_name);
+  ac_free(file_name);
+  return path;
+}
+
+// Drops the log when it is one of the unit files of the list from `first`,
+// before any of them is written: appended to, a unit file would no longer
+// hold its unit's text, and a log created first would stand in its way.
+void refuse_log_at_unit_files(const Unit* first) {
+  for (const Unit* unit = first; unit != nullptr && studio_log != nullptr; unit = unit->next) {
+    char* path = unit_path_of(unit);
+    studio_log_refuse_unit_path(path);
+    ac_free(path);
+  }
+}
+
 // Tells the user about the unit file just created.
 void announce_unit_file(const char* path) {
   if (list_only) {
@@ -334,6 +330,7 @@ void announce_unit_file(const char* path) {
 
 int chop_file(const char* source_word, const SourceStamp& parsed, const Unit* first_unit) {
   if (!list_only) std::printf("From %s\n", source_word);
+  refuse_log_at_unit_files(first_unit);
   install_interrupt_cleanup();
   ChopState chop = {};
   chop.source_word = source_word;
@@ -353,10 +350,7 @@ int chop_file(const char* source_word, const SourceStamp& parsed, const Unit* fi
   int count = 0;
   for (const Unit* unit = first_unit; unit != nullptr; unit = unit->next) {
     close_unit_file(chop);
-    char* file_name = naming_convention(unit);
-    char* path = unit_file_path(output_directory, file_name);
-    ac_free(file_name);
-    open_unit_file(chop, path);
+    open_unit_file(chop, unit_path_of(unit));
     announce_unit_file(chop.unit_path);
     // The first unit's file takes the source's own mark with its text.
     if (chop.byte_order_mark && count > 0) write_unit_text(chop, byte_order_mark, byte_order_mark_size);

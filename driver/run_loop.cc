@@ -15,6 +15,7 @@
 #include "chop/chopper.h"
 #include "chop/protected_sources.h"
 #include "chop/source_stamp.h"
+#include "chop/studio_log.h"
 #include "driver/messages.h"
 #include "driver/name_folding.h"
 #include "driver/naming.h"
@@ -91,6 +92,7 @@ int run_sources(const std::vector<const char*>& sources) {
   const RevisionRestorer restorer;
   // Only a run that may replace files can replace a source before it is read.
   if (!no_overwrite) protected_sources_record(sources);
+  studio_log_refuse_sources(sources);
   for (std::size_t index = 0; index < sources.size(); ++index) {
     const char* source = sources[index];
     protected_sources_reach(index);
@@ -115,7 +117,7 @@ int run_sources(const std::vector<const char*>& sources) {
   }
   if (!list_only)
     print_message(stdout, translate("Message", "Chopped %1 files.\n", "%1 is a number").arg(run_total));
-  if (studio_log != nullptr) std::fclose(studio_log);
+  studio_log_close();
   return 0;
 }
 
