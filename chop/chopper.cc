@@ -244,9 +244,12 @@ constexpr int replace_attempts = 16;
 // descriptor with `status`, its fstat, and `created`; `verdict` tells what
 // the file is. The file is judged by the descriptor opened: something else
 // than a regular file, or a source still needed, is refused (ending the
-// chop) before any byte of it changes; a file with other names (a hard link,
-// there before or raced in since) is never written through: the name at the
-// path goes, and a new file takes it.
+// chop) before any byte of it changes. It is written in place only when it
+// is the chop's own, with one name: just created, written by this chop
+// before, or the source being chopped. Any other file found there may be a
+// name of a file elsewhere, linked in and out again between any two looks
+// at it (its link count is no proof), so it is never written through: the
+// name at the path goes, and a new file takes it.
 int open_judged_unit_file(const ChopState& chop, char* path, struct stat& status, bool& created,
                           OverwriteVerdict& verdict) {
   for (int attempt = 1;; ++attempt) {
@@ -256,7 +259,9 @@ int open_judged_unit_file(const ChopState& chop, char* path, struct stat& status
     verdict = fstat(fd, &status) == 0 ? judge_unit_file(status, chop.copy.source_device, chop.copy.source_inode)
                                       : OverwriteVerdict{OverwriteVerdict::cannot_open, nullptr};
     enforce_verdict(verdict, path, fd);
-    if (status.st_nlink == 1) return fd;
+    const bool own = created || verdict.kind == OverwriteVerdict::write_source ||
+                     identity_set_contains(chop.written, unit_file_identity(status));
+    if (own && status.st_nlink == 1) return fd;
     close(fd);
     if (attempt == replace_attempts || (unlink(path) != 0 && errno != ENOENT))
       enforce_verdict({OverwriteVerdict::cannot_open, nullptr}, path, -1);
