@@ -265,6 +265,20 @@ void standard_output_to_full() {
 // Prepares nothing but the usual two-unit source.
 void two_units_only(const std::string& dir) { write_file(dir + "/two.ada", two_units); }
 
+// What a run that chops two.ada whole prints.
+const std::string two_units_chopped = "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n";
+
+// The warning that refuses the log `name`, a file of the run.
+std::string log_refused(const std::string& name) {
+  return "Warning: the log file \"" + name + "\" is a source or a unit file of this run, no log is written.\n";
+}
+
+// The usual two-unit source, and a named pipe at run.log.
+void two_units_and_a_pipe_log(const std::string& dir) {
+  two_units_only(dir);
+  if (mkfifo((dir + "/run.log").c_str(), 0666) != 0) throw std::runtime_error("mkfifo");
+}
+
 // A unit Q whose text is `size` bytes of comment lines, after a small unit P.
 std::string small_then_large(size_t size) {
   std::string text = p_text + "package Q is\n";
@@ -404,26 +418,16 @@ const FaultRow fault_rows[] = {
      {{"p.ads", {p_text}}}},
 
     // The log: never waited for, and never a file the run reads or writes.
-    {"LogIsANamedPipeWithoutAReader",
-     [](const std::string& dir) {
-       two_units_only(dir);
-       if (mkfifo((dir + "/run.log").c_str(), 0666) != 0) throw std::runtime_error("mkfifo");
-     },
-     {"-studio_log", "run.log", "two.ada"}, nullptr, "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n",
+    {"LogIsANamedPipeWithoutAReader", two_units_and_a_pipe_log,
+     {"-studio_log", "run.log", "two.ada"}, nullptr, two_units_chopped,
      "Warning: can't open log file \"run.log\", no log is written.\n", 0, {"p.ads", "q.ads", "run.log", "two.ada"},
      {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
     // The program itself holds the reading end, as a listening IDE would.
-    {"LogIsANamedPipeWithAReader",
-     [](const std::string& dir) {
-       two_units_only(dir);
-       if (mkfifo((dir + "/run.log").c_str(), 0666) != 0) throw std::runtime_error("mkfifo");
-     },
+    {"LogIsANamedPipeWithAReader", two_units_and_a_pipe_log,
      {"-studio_log", "run.log", "two.ada"}, [] { if (open("run.log", O_RDONLY | O_NONBLOCK) < 0) _exit(125); },
-     "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n", "", 0,
-     {"p.ads", "q.ads", "run.log", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
+     two_units_chopped, "", 0, {"p.ads", "q.ads", "run.log", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
     {"LogIsTheSource", two_units_only, {"-studio_log", "two.ada", "two.ada"}, nullptr,
-     "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n",
-     "Warning: the log file \"two.ada\" is a source or a unit file of this run, no log is written.\n", 0,
+     two_units_chopped, log_refused("two.ada"), 0,
      {"p.ads", "q.ads", "two.ada"}, {{"two.ada", {two_units}}, {"p.ads", {p_text}}, {"q.ads", {q_text}}}},
     {"LogIsALaterSourceByAnotherPath",
      [](const std::string& dir) {
@@ -432,12 +436,11 @@ const FaultRow fault_rows[] = {
      },
      {"-studio_log", "./r.ada", "two.ada", "r.ada"}, nullptr,
      "From two.ada\nWritting p.ads\nWritting q.ads\nFrom r.ada\nWritting r.ads\nChopped 3 files.\n",
-     "Warning: the log file \"./r.ada\" is a source or a unit file of this run, no log is written.\n", 0,
+     log_refused("./r.ada"), 0,
      {"p.ads", "q.ads", "r.ada", "r.ads", "two.ada"}, {{"r.ada", {"package R is\nend R;\n"}}}},
     // Created for the log, then taken back: the unit file finds its path free.
     {"LogIsAUnitFile", two_units_only, {"-studio_log", "q.ads", "two.ada"}, nullptr,
-     "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n",
-     "Warning: the log file \"q.ads\" is a source or a unit file of this run, no log is written.\n", 0,
+     two_units_chopped, log_refused("q.ads"), 0,
      {"p.ads", "q.ads", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
     {"LogIsAUnitFileWithOverwrite",
      [](const std::string& dir) {
@@ -445,8 +448,7 @@ const FaultRow fault_rows[] = {
        write_file(dir + "/p.ads", "old\n");
      },
      {"-w", "-studio_log", "p.ads", "two.ada"}, nullptr,
-     "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n",
-     "Warning: the log file \"p.ads\" is a source or a unit file of this run, no log is written.\n", 0,
+     two_units_chopped, log_refused("p.ads"), 0,
      {"p.ads", "q.ads", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
 
     // Standard output that cannot be written: what a caller reads there
