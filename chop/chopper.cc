@@ -234,9 +234,9 @@ void note_rewritten_unit_file(ChopState& chop, const char* path) {
   if (chop.unit_is_source) chop.source_rewritten = true;
 }
 
-// How often a file with other names at a unit file's path is replaced
-// before the run gives up: each time, another process linked a file there
-// again at that very instant.
+// How often a file that is not the chop's own is taken off a unit file's
+// path before the run gives up: each time, another process put a file
+// there again at that very instant.
 constexpr int replace_attempts = 16;
 
 // Opens the unit file at `path` (a string that stays the caller's until the
