@@ -18,6 +18,7 @@
 #include "chop/overwrite_rule.h"
 #include "chop/protected_sources.h"
 #include "chop/source_copy.h"
+#include "chop/studio_log.h"
 #include "chop/unit_file.h"
 #include "driver/ac_mem.h"
 #include "driver/byte_text.h"
@@ -40,6 +41,8 @@ struct ChopState {
   int unit_fd;           // the unit file being written, or -1
   char* unit_path;       // its path, from ac_alloc, or null
   bool unit_is_source;   // the open unit file is the source itself
+  bool unit_created;     // the open unit file is new, made by this chop: its own to remove
+  struct stat unit_status;  // the open unit file as found when opened
   bool source_replaced;  // some unit file of this chop was the source itself
   bool source_rewritten;  // and was written again: the copy holds text found nowhere else
   QByteArray kept_notice;  // once source_replaced: where the original text is kept
@@ -56,8 +59,9 @@ QString kept_copy_message(const ChopState& chop) {
 }
 
 // Lets go of what the chop holds, when it is cut short and when it ends:
-// closes the open unit file, if any, and removes it, being incomplete,
-// unless it is the source itself; frees the chop's memory and closes the
+// closes the open unit file, if any, and removes it, being incomplete, when
+// this chop created it (a file that was there before, the source itself
+// included, is never removed); frees the chop's memory and closes the
 // copy; then, when `copy_needed` (it holds text found nowhere else), keeps
 // the temporary copy and tells the user where, else removes it.
 void release_chop(ChopState& chop, bool copy_needed) {
@@ -65,7 +69,7 @@ void release_chop(ChopState& chop, bool copy_needed) {
   if (chop.unit_fd >= 0) {
     interrupt_track_unit(nullptr);
     close(chop.unit_fd);
-    if (!chop.unit_is_source) unlink(chop.unit_path);
+    if (chop.unit_created) unit_file_remove_own(chop.unit_path, chop.unit_status);
   }
   ac_free(chop.unit_path);
   identity_set_release(chop.written);
@@ -92,12 +96,6 @@ void release_active_chop() {
   release_chop(chop, chop.source_replaced);
 }
 
-// The error for a unit file that could not be written whole.
-QString write_error(const char* path) {
-  return translate("Error", "Error : can't write \"%1\", cannot continue.\n", "%1 is a file name")
-      .arg(local_text(path));
-}
-
 // Writes bytes of the copy to the open unit file; a failure ends the chop.
 void write_unit_text(ChopState& chop, const char* data, std::size_t size) {
   if (!write_block(chop.unit_fd, data, size)) fail(7, write_error(chop.unit_path));
@@ -113,24 +111,6 @@ void check_copy_read(const ChopState& chop, uint64_t end_line) {
                 .arg(local_text(chop.source_word)));
 }
 
-// Appends the log line of the unit file `path`, written straight to the
-// file so that nothing is left in a buffer to fail later. A line that
-// cannot be written whole is taken back out, so that every line of the log
-// names a complete unit file, and the chop ends.
-void log_unit_file(const char* path) {
-  // Whatever was put into the stream by other means goes first.
-  if (std::fflush(studio_log) != 0) fail(7, write_error(studio_log_name));
-  const int fd = fileno(studio_log);
-  struct stat before;
-  const bool regular = fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
-  char* line = concat3("ADA ", path, "\n");
-  const bool written = write_block(fd, line, std::strlen(line));
-  ac_free(line);
-  if (written) return;
-  if (regular) (void)!ftruncate(fd, before.st_size);
-  fail(7, write_error(studio_log_name));
-}
-
 // Closes the open unit file, if any, and logs it once it is complete. Some
 // file systems report a failed write only on close, so that is checked like
 // every write.
@@ -140,10 +120,10 @@ void close_unit_file(ChopState& chop) {
   const int fd = chop.unit_fd;
   chop.unit_fd = -1;
   if (close(fd) != 0) {
-    if (!chop.unit_is_source) unlink(chop.unit_path);
+    if (chop.unit_created) unit_file_remove_own(chop.unit_path, chop.unit_status);
     fail(7, write_error(chop.unit_path));
   }
-  if (studio_log != nullptr) log_unit_file(chop.unit_path);
+  if (studio_log != nullptr) studio_log_write(chop.unit_path);
   chop.unit_is_source = false;
   ac_free(chop.unit_path);
   chop.unit_path = nullptr;
@@ -255,25 +235,64 @@ void note_rewritten_unit_file(ChopState& chop, const char* path) {
   if (chop.unit_is_source) chop.source_rewritten = true;
 }
 
+// The path of `unit`'s file, a new string from ac_alloc.
+char* unit_path_of(const Unit* unit) {
+  char* file_name = naming_convention(unit);
+  char* path = unit_file_path(output_directory, file_name);
+  ac_free(file_name);
+  return path;
+}
+
 // Whether a unit before `unit` in this chop has its file at `path`: it was
 // written there, since the chop got past it. Looked for only once the path
 // is refused, so a chop that succeeds never pays for it.
 bool written_by_earlier_unit(const ChopState& chop, const Unit* unit, const char* path) {
   bool found = false;
   for (const Unit* earlier = chop.first_unit; earlier != unit && !found; earlier = earlier->next) {
-    char* file_name = naming_convention(earlier);
-    char* earlier_path = unit_file_path(output_directory, file_name);
+    char* earlier_path = unit_path_of(earlier);
     found = std::strcmp(earlier_path, path) == 0;
-    ac_free(file_name);
     ac_free(earlier_path);
   }
   return found;
 }
 
+// How often a file that is not the chop's own is taken off a unit file's
+// path before the run gives up: each time, another process put a file
+// there again at that very instant.
+constexpr int replace_attempts = 16;
+
+// Opens the unit file at `path` (a string that stays the caller's until the
+// run ends) under the overwrite rule, with signals deferred, and returns its
+// descriptor with `status`, its fstat, and `created`; `verdict` tells what
+// the file is. The file is judged by the descriptor opened: something else
+// than a regular file, or a source still needed, is refused (ending the
+// chop) before any byte of it changes. It is written in place only when it
+// is the chop's own, with one name: just created, written by this chop
+// before, or the source being chopped. Any other file found there may be a
+// name of a file elsewhere, linked in and out again between any two looks
+// at it (its link count is no proof), so it is never written through: the
+// name at the path goes, and a new file takes it.
+int open_judged_unit_file(const ChopState& chop, char* path, struct stat& status, bool& created,
+                          OverwriteVerdict& verdict) {
+  for (int attempt = 1;; ++attempt) {
+    const int fd = unit_file_open(path, no_overwrite, created);
+    // Something may have appeared at the path after the check: still not ours to replace.
+    if (fd < 0) enforce_verdict(judge_failed_open(errno, no_overwrite), path, -1);
+    verdict = fstat(fd, &status) == 0 ? judge_unit_file(status, chop.copy.source_device, chop.copy.source_inode)
+                                      : OverwriteVerdict{OverwriteVerdict::cannot_open, nullptr};
+    enforce_verdict(verdict, path, fd);
+    const bool own = created || verdict.kind == OverwriteVerdict::write_source ||
+                     identity_set_contains(chop.written, unit_file_identity(status));
+    if (own && status.st_nlink == 1) return fd;
+    close(fd);
+    if (attempt == replace_attempts || (unlink(path) != 0 && errno != ENOENT))
+      enforce_verdict({OverwriteVerdict::cannot_open, nullptr}, path, -1);
+  }
+}
+
 // Creates the file of `unit` at `path` (taking ownership of the string) and
 // makes it the open unit file, under the overwrite rule (see
-// chop/overwrite_rule.h). Whatever is at the path is judged on the opened
-// file itself before any byte of it changes.
+// chop/overwrite_rule.h and open_judged_unit_file).
 void open_unit_file(ChopState& chop, const Unit* unit, char* path) {
   if (no_overwrite && unit_file_exists(path))
     refuse_unit_file({written_by_earlier_unit(chop, unit, path) ? OverwriteVerdict::exists_ours
@@ -281,26 +300,17 @@ void open_unit_file(ChopState& chop, const Unit* unit, char* path) {
                       nullptr},
                      path);
   interrupt_defer();
-  const dev_t source_device = chop.copy.source_device;
-  const ino_t source_inode = chop.copy.source_inode;
-  // A file of several names is replaced rather than rewritten, so judged
-  // before it goes.
-  struct stat before;
-  if (!no_overwrite && lstat(path, &before) == 0 && S_ISREG(before.st_mode))
-    enforce_verdict(judge_unit_file(before, source_device, source_inode), path, -1);
-  const int fd = unit_file_open(path, no_overwrite);
-  // Something may have appeared at the path after the check: still not ours to replace.
-  if (fd < 0) enforce_verdict(judge_failed_open(errno, no_overwrite), path, -1);
   struct stat status;
-  const OverwriteVerdict verdict = fstat(fd, &status) == 0 ? judge_unit_file(status, source_device, source_inode)
-                                                           : OverwriteVerdict{OverwriteVerdict::cannot_open, nullptr};
-  enforce_verdict(verdict, path, fd);
+  bool created = false;
+  OverwriteVerdict verdict;
+  const int fd = open_judged_unit_file(chop, path, status, created, verdict);
   chop.unit_fd = fd;
   chop.unit_path = path;
+  chop.unit_status = status;
+  chop.unit_created = created;
   chop.unit_is_source = verdict.kind == OverwriteVerdict::write_source;
-  if (!chop.unit_is_source) {
-    interrupt_track_unit(chop.unit_path);
-  } else if (!chop.source_replaced) {
+  if (created) interrupt_track_unit(chop.unit_path);
+  if (chop.unit_is_source && !chop.source_replaced) {
     chop.source_replaced = true;
     chop.kept_notice = bytes_from_text(kept_copy_message(chop));
     interrupt_keep_copy(chop.kept_notice.constData(), static_cast<std::size_t>(chop.kept_notice.size()));
@@ -318,6 +328,17 @@ std::size_t units_in(const Unit* first) {
   return count;
 }
 
+// Drops the log when it is one of the unit files of the list from `first`,
+// before any of them is written: appended to, a unit file would no longer
+// hold its unit's text, and a log created first would stand in its way.
+void refuse_log_at_unit_files(const Unit* first) {
+  for (const Unit* unit = first; unit != nullptr && studio_log != nullptr; unit = unit->next) {
+    char* path = unit_path_of(unit);
+    studio_log_refuse_unit_path(path);
+    ac_free(path);
+  }
+}
+
 // Tells the user about the unit file just created.
 void announce_unit_file(const char* path) {
   if (list_only) {
@@ -330,15 +351,16 @@ void announce_unit_file(const char* path) {
 
 }  // namespace
 
-int chop_file(const char* source_word, const Unit* first_unit) {
+int chop_file(const char* source_word, const SourceStamp& parsed, const Unit* first_unit) {
   if (!list_only) std::printf("From %s\n", source_word);
+  refuse_log_at_unit_files(first_unit);
   install_interrupt_cleanup();
   ChopState chop = {};
   chop.source_word = source_word;
   chop.first_unit = first_unit;
   chop.unit_fd = -1;
   chop.reader.fd = -1;
-  copy_source_to_temp(source_word, chop.copy);
+  copy_source_to_temp(source_word, parsed, chop.copy);
   active_chop = &chop;
   set_exit_cleanup(release_active_chop);
   if (!copy_reader_open(chop.reader, chop.copy.name))
@@ -352,10 +374,7 @@ int chop_file(const char* source_word, const Unit* first_unit) {
   int count = 0;
   for (const Unit* unit = first_unit; unit != nullptr; unit = unit->next) {
     close_unit_file(chop);
-    char* file_name = naming_convention(unit);
-    char* path = unit_file_path(output_directory, file_name);
-    ac_free(file_name);
-    open_unit_file(chop, unit, path);
+    open_unit_file(chop, unit, unit_path_of(unit));
     announce_unit_file(chop.unit_path);
     // The first unit's file takes the source's own mark with its text.
     if (chop.byte_order_mark && count > 0) write_unit_text(chop, byte_order_mark, byte_order_mark_size);

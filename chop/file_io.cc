@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <climits>
 
+#include "driver/messages.h"
+
 ssize_t read_block(int fd, char* buffer, std::size_t size) {
   std::size_t filled = 0;
   while (filled < size) {
@@ -33,6 +35,11 @@ bool write_block(int fd, const char* data, std::size_t size) {
     size -= static_cast<std::size_t>(n);
   }
   return true;
+}
+
+QString write_error(const char* path) {
+  return translate("Error", "Error : can't write \"%1\", cannot continue.\n", "%1 is a file name")
+      .arg(local_text(path));
 }
 
 void copy_file_data(int from, int to) {

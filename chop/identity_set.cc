@@ -36,6 +36,14 @@ void rebuild(IdentitySet& set, std::size_t capacity) {
   set.capacity = capacity;
 }
 
+// The slot of the table (which must exist) that holds the nonzero
+// `identity`, or the empty slot where the search for it ends.
+std::size_t probe(const IdentitySet& set, uint64_t identity) {
+  std::size_t slot = home_slot(identity, set.capacity);
+  while (set.slots[slot] != 0 && set.slots[slot] != identity) slot = slot + 1 == set.capacity ? 0 : slot + 1;
+  return slot;
+}
+
 }  // namespace
 
 void identity_set_reserve(IdentitySet& set, std::size_t count) {
@@ -53,9 +61,8 @@ bool identity_set_insert(IdentitySet& set, uint64_t identity) {
     return added;
   }
   if (set.slots != nullptr) {
-    std::size_t slot = home_slot(identity, set.capacity);
-    for (; set.slots[slot] != 0; slot = slot + 1 == set.capacity ? 0 : slot + 1)
-      if (set.slots[slot] == identity) return false;
+    const std::size_t slot = probe(set, identity);
+    if (set.slots[slot] == identity) return false;
     if (fits(set.count + 1, set.capacity)) {
       set.slots[slot] = identity;
       ++set.count;
@@ -66,6 +73,11 @@ bool identity_set_insert(IdentitySet& set, uint64_t identity) {
   place(set.slots, set.capacity, identity);
   ++set.count;
   return true;
+}
+
+bool identity_set_contains(const IdentitySet& set, uint64_t identity) {
+  if (identity == 0) return set.holds_zero;
+  return set.slots != nullptr && set.slots[probe(set, identity)] == identity;
 }
 
 void identity_set_release(IdentitySet& set) {

@@ -25,6 +25,9 @@ void identity_set_reserve(IdentitySet& set, std::size_t count);
 // unchanged) when it was.
 bool identity_set_insert(IdentitySet& set, uint64_t identity);
 
+// True when `identity` is in the set.
+bool identity_set_contains(const IdentitySet& set, uint64_t identity);
+
 // Releases the table and leaves the set empty, ready for use again.
 void identity_set_release(IdentitySet& set);
 

@@ -37,7 +37,7 @@ int unlink_copy(const TemporaryCopy& copy) {
 
 }  // namespace
 
-void copy_source_to_temp(const char* source_word, TemporaryCopy& copy) {
+void copy_source_to_temp(const char* source_word, const SourceStamp& parsed, TemporaryCopy& copy) {
   // Not blocking: a source that became a named pipe after the parse must not
   // hang the run; its copy comes out short and the chopper says so.
   const int source = open(source_word, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -77,6 +77,13 @@ void copy_source_to_temp(const char* source_word, TemporaryCopy& copy) {
       abandon_copy(copy, source, temporary, translate("Error", "Error: writing temporary file.\n"));
     if (static_cast<std::size_t>(count) < sizeof buffer) break;
   }
+  // Written or replaced since the parse began: the cuts it found belong to other text.
+  if (fstat(source, &status) != 0 || !same_stamp(source_stamp(status), parsed))
+    abandon_copy(copy, source, temporary,
+                 translate("Error", "Error: \"%1\" changed while it was being chopped, no unit file is written "
+                                    "from it.\n",
+                           "%1 is a file name")
+                     .arg(local_text(source_word)));
   close(source);
   // Some file systems report a failed write only when the file is closed.
   if (close(temporary) != 0) {

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "chop/source_stamp.h"
+
 // Size of the blocks in which a source is copied.
 constexpr std::size_t copy_block_size = 10000;
 
@@ -19,10 +21,11 @@ struct TemporaryCopy {
 // Copies the file `source_word` into a new file of the working directory,
 // created exclusively so that no existing file is ever taken over, and
 // fills `copy`. Returns only when the copy is complete and both files are
-// closed; on any failure prints the error, removes a partial copy and ends
-// the process with status 7. From its creation until its removal, a signal
+// closed, and the source, once copied, is still the file `parsed` stamps,
+// unchanged; on any failure, a changed source included, prints the error,
+// removes a partial copy and ends the process with status 7. From its creation until its removal, a signal
 // that ends the process removes it (see chop/interrupt_cleanup.h).
-void copy_source_to_temp(const char* source_word, TemporaryCopy& copy);
+void copy_source_to_temp(const char* source_word, const SourceStamp& parsed, TemporaryCopy& copy);
 
 // Deletes the temporary copy, which a signal then no longer removes (see
 // chop/interrupt_cleanup.h). When it cannot be deleted, prints the error

@@ -64,6 +64,8 @@ void* ac_realloc(void* block, std::size_t size) {
   return grown;
 }
 
+void* ac_try_alloc(std::size_t size) { return std::malloc(size == 0 ? 1 : size); }
+
 void ac_free(void* block) { std::free(block); }
 
 // The containers' memory obeys the same guard as ac_alloc: exhaustion is the

@@ -11,7 +11,12 @@ void* ac_alloc(std::size_t size);
 // beyond the old size are not zeroed. Used for buffers that grow.
 void* ac_realloc(void* block, std::size_t size);
 
-// Releases a block from ac_alloc or ac_realloc; nullptr is ignored.
+// Returns `size` bytes, not zero-filled, or null when the heap cannot give
+// them: for a caller that can do without, such as a message catalogue that
+// is then not used. Never ends the process.
+void* ac_try_alloc(std::size_t size);
+
+// Releases a block from ac_alloc, ac_try_alloc or ac_realloc; nullptr is ignored.
 void ac_free(void* block);
 
 // Prints "cannot allocate `size` bytes" and ends the process with status 9.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chop/studio_log.h"
 #include "driver/banner.h"
 #include "driver/messages.h"
 #include "driver/naming.h"
@@ -15,26 +16,6 @@ namespace {
 
 // What the next word is taken as, after an option that needs a parameter.
 enum PendingArgument { NONE = 0, NAMING = 1, LOG_FILE = 2 };
-
-// Opens the -studio_log file for appending, in place of an earlier log,
-// which is closed first: when the new one cannot be opened, there is no log,
-// as the warning says. That failure is reported, not fatal.
-void open_studio_log(const char* path) {
-  if (studio_log != nullptr) {
-    std::fclose(studio_log);
-    studio_log = nullptr;
-    studio_log_name = nullptr;
-  }
-  FILE* log = std::fopen(path, "a");
-  if (log == nullptr) {
-    print_message(stderr, translate("Error", "Warning: can't open log file \"%1\", no log is written.\n",
-                                    "%1 is a file name")
-                              .arg(local_text(path)));
-    return;
-  }
-  studio_log = log;
-  studio_log_name = path;
-}
 
 // Applies `word` if it is an option; false when it is a file word.
 bool apply_option(const char* word, PendingArgument& pending) {
@@ -68,7 +49,7 @@ std::vector<const char*> parse_command_line(int argc, char** argv) {
       select_naming_convention(local_text(word));
     } else if (pending == LOG_FILE) {
       pending = NONE;
-      open_studio_log(word);
+      studio_log_select(word);
     } else if (!apply_option(word, pending)) {
       files.push_back(word);
     }

@@ -145,7 +145,9 @@ void check_chop(std::string_view source, const Convention& convention) {
   int status = -1;
   int count = -1;
   try {
-    count = chop_file(source_name, units_first());
+    SourceStamp stamp = {};
+    source_stamp_at(source_name, stamp);
+    count = chop_file(source_name, stamp, units_first());
   } catch (const ProcessExit& ended) {
     status = ended.status;
   }

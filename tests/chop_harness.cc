@@ -22,14 +22,20 @@ const Unit* build_units(const std::vector<UnitSpec>& specs) {
   return units_first();
 }
 
-ChopOutcome run_chop(const char* source_word, const Unit* first_unit) {
+ChopOutcome run_chop(const char* source_word, const Unit* first_unit, const SourceStamp* parsed) {
   ChopOutcome outcome = {-1, 0, "", ""};
   StreamCapture out(stdout);
   StreamCapture err(stderr);
   {
     ExitTrap trap;
     try {
-      outcome.count = chop_file(source_word, first_unit);
+      // As the run loop stamps it before the parse; a missing source is the copy's to report.
+      SourceStamp stamp = {};
+      if (parsed != nullptr)
+        stamp = *parsed;
+      else
+        source_stamp_at(source_word, stamp);
+      outcome.count = chop_file(source_word, stamp, first_unit);
     } catch (const ProcessExit& exit) {
       outcome.status = exit.status;
     }

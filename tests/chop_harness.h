@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/ac_tree.h"
+#include "chop/source_stamp.h"
 #include "tests/cli_harness.h"
 
 // A unit as a test lists it: what the parse would have recorded.
@@ -31,8 +32,9 @@ struct ChopOutcome {
   std::string err;  // standard error, bytes
 };
 
-// Calls chop_file with both standard streams captured and process ends trapped.
-ChopOutcome run_chop(const char* source_word, const Unit* first_unit);
+// Calls chop_file with both standard streams captured and process ends
+// trapped, the source stamped as `parsed`, or when null as it is now.
+ChopOutcome run_chop(const char* source_word, const Unit* first_unit, const SourceStamp* parsed = nullptr);
 
 // Runs `body` in a forked child, so it may change limits, signals or mounts,
 // and returns the text it returned. Process ends inside `body` must be

@@ -265,6 +265,20 @@ void standard_output_to_full() {
 // Prepares nothing but the usual two-unit source.
 void two_units_only(const std::string& dir) { write_file(dir + "/two.ada", two_units); }
 
+// What a run that chops two.ada whole prints.
+const std::string two_units_chopped = "From two.ada\nWritting p.ads\nWritting q.ads\nChopped 2 files.\n";
+
+// The warning that refuses the log `name`, a file of the run.
+std::string log_refused(const std::string& name) {
+  return "Warning: the log file \"" + name + "\" is a source or a unit file of this run, no log is written.\n";
+}
+
+// The usual two-unit source, and a named pipe at run.log.
+void two_units_and_a_pipe_log(const std::string& dir) {
+  two_units_only(dir);
+  if (mkfifo((dir + "/run.log").c_str(), 0666) != 0) throw std::runtime_error("mkfifo");
+}
+
 // A unit Q whose text is `size` bytes of comment lines, after a small unit P.
 std::string small_then_large(size_t size) {
   std::string text = p_text + "package Q is\n";
@@ -402,6 +416,40 @@ const FaultRow fault_rows[] = {
      {"-w", "two.ada"}, nullptr, "From two.ada\nWritting p.ads\n",
      "Error : Can't open \"q.ads\" for writting, cannot continue.\n", 7, {"p.ads", "q.ads", "two.ada"},
      {{"p.ads", {p_text}}}},
+
+    // The log: never waited for, and never a file the run reads or writes.
+    {"LogIsANamedPipeWithoutAReader", two_units_and_a_pipe_log,
+     {"-studio_log", "run.log", "two.ada"}, nullptr, two_units_chopped,
+     "Warning: can't open log file \"run.log\", no log is written.\n", 0, {"p.ads", "q.ads", "run.log", "two.ada"},
+     {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
+    // The program itself holds the reading end, as a listening IDE would.
+    {"LogIsANamedPipeWithAReader", two_units_and_a_pipe_log,
+     {"-studio_log", "run.log", "two.ada"}, [] { if (open("run.log", O_RDONLY | O_NONBLOCK) < 0) _exit(125); },
+     two_units_chopped, "", 0, {"p.ads", "q.ads", "run.log", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
+    {"LogIsTheSource", two_units_only, {"-studio_log", "two.ada", "two.ada"}, nullptr,
+     two_units_chopped, log_refused("two.ada"), 0,
+     {"p.ads", "q.ads", "two.ada"}, {{"two.ada", {two_units}}, {"p.ads", {p_text}}, {"q.ads", {q_text}}}},
+    {"LogIsALaterSourceByAnotherPath",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       write_file(dir + "/r.ada", "package R is\nend R;\n");
+     },
+     {"-studio_log", "./r.ada", "two.ada", "r.ada"}, nullptr,
+     "From two.ada\nWritting p.ads\nWritting q.ads\nFrom r.ada\nWritting r.ads\nChopped 3 files.\n",
+     log_refused("./r.ada"), 0,
+     {"p.ads", "q.ads", "r.ada", "r.ads", "two.ada"}, {{"r.ada", {"package R is\nend R;\n"}}}},
+    // Created for the log, then taken back: the unit file finds its path free.
+    {"LogIsAUnitFile", two_units_only, {"-studio_log", "q.ads", "two.ada"}, nullptr,
+     two_units_chopped, log_refused("q.ads"), 0,
+     {"p.ads", "q.ads", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
+    {"LogIsAUnitFileWithOverwrite",
+     [](const std::string& dir) {
+       two_units_only(dir);
+       write_file(dir + "/p.ads", "old\n");
+     },
+     {"-w", "-studio_log", "p.ads", "two.ada"}, nullptr,
+     two_units_chopped, log_refused("p.ads"), 0,
+     {"p.ads", "q.ads", "two.ada"}, {{"p.ads", {p_text}}, {"q.ads", {q_text}}}},
 
     // Standard output that cannot be written: what a caller reads there
     // would be lost.
@@ -639,6 +687,48 @@ TEST_F(ChopDirTest, CopyShorterThanTheParseEndsTheChop) {
     const ChopOutcome outcome = run_chop("source.ada", build_units({{"P", SPEC, 2, 6}, {"Q", SPEC, 4, 6}}));
     EXPECT_EQ(describe(outcome, scratch_->path), c.described);
     EXPECT_EQ(read_file(at("p.ads")), p_text);
+  }
+}
+
+// The source was written or replaced between its parse (the stamp) and its
+// copy: the cuts found in the parsed text would fall elsewhere in the new
+// one. The chop ends before any unit file, the source as the user left it,
+// no copy behind. Each change shows in the stamp even within one tick of the
+// file system's clock: the size, the file, or a time set apart.
+TEST_F(ChopDirTest, SourceChangedSinceItsParseIsNotCut) {
+  const std::string changed = "package Q is\nend Q;\npackage P is\nend P;\n";  // same size, other cuts
+  struct ChangeCase {
+    const char* what;
+    std::function<void()> change;
+    std::string left;  // what the source holds afterwards
+  } cases[] = {
+      {"rewritten in place, the same size",
+       [&] {
+         write_file(at("source.ada"), changed);
+         const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+         ASSERT_EQ(utimensat(AT_FDCWD, at("source.ada").c_str(), times, 0), 0);
+       },
+       changed},
+      {"grown", [&] { write_file(at("source.ada"), two_units + "--  more\n"); }, two_units + "--  more\n"},
+      {"replaced by another file",
+       [&] {
+         write_file(at("new.ada"), changed);
+         ASSERT_EQ(rename(at("new.ada").c_str(), at("source.ada").c_str()), 0);
+       },
+       changed},
+  };
+  for (const ChangeCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    write_file(at("source.ada"), two_units);
+    SourceStamp parsed = {};
+    ASSERT_TRUE(source_stamp_at(at("source.ada").c_str(), parsed));
+    c.change();
+    const ChopOutcome outcome =
+        run_chop("source.ada", build_units({{"P", SPEC, 2, 6}, {"Q", SPEC, 4, 6}}), &parsed);
+    EXPECT_EQ(describe(outcome, scratch_->path),
+              "status 7\nout:From source.ada\nerr:Error: \"source.ada\" changed while it was being chopped, no unit "
+              "file is written from it.\nfiles: source.ada\n");
+    EXPECT_EQ(read_file(at("source.ada")), c.left);
   }
 }
 

@@ -18,6 +18,13 @@ namespace {
 
 class SourceCopyTest : public ChopDirTest {};
 
+// The stamp of `path` as it is now, as the run loop takes it before the parse.
+SourceStamp stamp_of(const char* path) {
+  SourceStamp stamp = {};
+  EXPECT_TRUE(source_stamp_at(path, stamp));
+  return stamp;
+}
+
 TEST_F(SourceCopyTest, CopiesEveryByteInBlocksAroundTheBlockSize) {
   std::mt19937 random(7);
   for (const size_t size : {size_t{0}, size_t{1}, copy_block_size - 1, copy_block_size, copy_block_size + 1,
@@ -27,7 +34,7 @@ TEST_F(SourceCopyTest, CopiesEveryByteInBlocksAroundTheBlockSize) {
     for (char& byte : source) byte = static_cast<char>(random());
     write_file("source.ada", source);
     TemporaryCopy copy = {};
-    copy_source_to_temp("source.ada", copy);
+    copy_source_to_temp("source.ada", stamp_of("source.ada"), copy);
     const std::string name = copy.name;
     EXPECT_EQ(name.find('/'), std::string::npos);
     EXPECT_EQ(temporary_copies("."), std::vector<std::string>{name});
@@ -44,8 +51,8 @@ TEST_F(SourceCopyTest, CopiesEveryByteInBlocksAroundTheBlockSize) {
 TEST_F(SourceCopyTest, EachCopyGetsAFreshName) {
   write_file("source.ada", "package A is end A;\n");
   TemporaryCopy first = {}, second = {};
-  copy_source_to_temp("source.ada", first);
-  copy_source_to_temp("source.ada", second);
+  copy_source_to_temp("source.ada", stamp_of("source.ada"), first);
+  copy_source_to_temp("source.ada", stamp_of("source.ada"), second);
   EXPECT_STRNE(first.name, second.name);
   EXPECT_EQ(read_file(first.name), "package A is end A;\n");
   EXPECT_EQ(read_file(second.name), "package A is end A;\n");
@@ -56,7 +63,7 @@ TEST_F(SourceCopyTest, EachCopyGetsAFreshName) {
 TEST_F(SourceCopyTest, RemovalThatFailsIsReportedAndReturns) {
   write_file("source.ada", "x\n");
   TemporaryCopy copy = {};
-  copy_source_to_temp("source.ada", copy);
+  copy_source_to_temp("source.ada", stamp_of("source.ada"), copy);
   ASSERT_TRUE(remove_temporary_copy(copy));
   std::string err;
   bool removed = true;

@@ -176,6 +176,20 @@ Optionen:
 </translation>
     </message>
     <message>
+        <source>Error: &quot;%1&quot; changed while it was being chopped, no unit file is written from it.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Fehler: &quot;%1&quot; wurde während des Zerlegens geändert, es wird keine Unit-Datei daraus geschrieben.
+</translation>
+    </message>
+    <message>
+        <source>Warning: the log file &quot;%1&quot; is a source or a unit file of this run, no log is written.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Warnung: Protokolldatei &quot;%1&quot; ist eine Quelle oder eine Unit-Datei dieses Laufs, es wird kein Protokoll geschrieben.
+</translation>
+    </message>
+    <message>
         <source>Error: can&apos;t read source file &quot;%1&quot;
 </source>
         <comment>%1 is a file name</comment>

@@ -137,6 +137,20 @@ Erreur fatale : impossible d&apos;allouer %1 octets
 </translation>
     </message>
     <message>
+        <source>Error: &quot;%1&quot; changed while it was being chopped, no unit file is written from it.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Erreur : &quot;%1&quot; a changé pendant son découpage, aucun fichier d&apos;unité n&apos;en est écrit.
+</translation>
+    </message>
+    <message>
+        <source>Warning: the log file &quot;%1&quot; is a source or a unit file of this run, no log is written.
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Attention : le fichier journal &quot;%1&quot; est une source ou un fichier d&apos;unité de cette exécution, aucun journal n&apos;est écrit.
+</translation>
+    </message>
+    <message>
         <source>Error: can&apos;t read source file &quot;%1&quot;
 </source>
         <comment>%1 is a file name</comment>
