@@ -503,6 +503,28 @@ TEST(ScannerTest, CommentsAcrossTheBufferEnd) {
   }
 }
 
+// The search for a comment's end takes many bytes at a step: whatever the
+// comment's length, it stops at the first line end, and a line after it that
+// holds only a comment is taken as the newline and comment rows take it.
+TEST(ScannerTest, CommentLinesOfEveryLength) {
+  for (const AdaRevision revision : {ADA_95, ADA_2022}) {
+    for (int length = 0; length <= 70; ++length) {
+      for (const std::string line_end : {"\r", "\n", "\r\n"}) {
+        const std::string text(static_cast<size_t>(length), 'c');
+        const std::string source = "A --" + text + line_end + " \t--" + text + line_end + "'B";
+        SCOPED_TRACE(testing::Message() << "revision " << revision << ", " << length << " bytes, line end "
+                                        << line_end.size());
+        const int line = line_end == "\r" ? 1 : 3;
+        const int column = line == 1 ? 2 * length + 9 : 1;
+        EndPosition end{};
+        EXPECT_EQ(scan_source(source, &end, revision),
+                  (std::vector<Scanned>{{ID, 1, 1, "A"}, {TICK, line, column, {}}, {ID, line, column + 1, "B"}}));
+        EXPECT_EQ(end, (EndPosition{line, column + 1}));
+      }
+    }
+  }
+}
+
 // Between sources the run loop only assigns the next stream and resets; the
 // previous stream is already closed when the next one is read.
 TEST(ScannerTest, StreamsInARowCountAfresh) {
