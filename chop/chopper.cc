@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "analysis/ac_tree.h"
+#include "analysis/line_search.h"
 #include "analysis/parser.h"
 #include "chop/copy_reader.h"
 #include "chop/end_line_cut.h"
@@ -135,17 +136,10 @@ void copy_lines(ChopState& chop, uint64_t newlines) {
   CopyReader& reader = chop.reader;
   while (newlines > 0 && copy_reader_fill(reader)) {
     const char* begin = reader.block + reader.start;
-    const char* limit = reader.block + reader.end;
-    const char* cursor = begin;
-    while (newlines > 0) {
-      const void* newline = std::memchr(cursor, '\n', static_cast<std::size_t>(limit - cursor));
-      if (newline == nullptr) {
-        cursor = limit;
-        break;
-      }
-      cursor = static_cast<const char*>(newline) + 1;
-      --newlines;
-      ++chop.line;
+    const uint64_t wanted = newlines;
+    const char* cursor = line_search_after_newlines(begin, reader.block + reader.end, newlines);
+    if (newlines != wanted) {
+      chop.line += wanted - newlines;
       chop.column = 1;
     }
     const auto span = static_cast<std::size_t>(cursor - begin);
