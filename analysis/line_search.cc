@@ -9,11 +9,13 @@
 
 namespace {
 
+// line_search_end a byte at a step.
 const char* end_bytewise(const char* from, const char* end) {
   while (from < end && *from != '\n' && *from != '\r') ++from;
   return from;
 }
 
+// line_search_after_newlines a line at a step.
 const char* after_newlines_by_memchr(const char* from, const char* end, uint64_t& newlines) {
   for (; newlines > 0; --newlines) {
     const void* newline = std::memchr(from, '\n', static_cast<std::size_t>(end - from));
@@ -24,6 +26,7 @@ const char* after_newlines_by_memchr(const char* from, const char* end, uint64_t
 }
 
 #if defined(__x86_64__)
+// Whether the 32-byte steps below can run here.
 bool has_avx2() { return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt"); }
 
 // Which of the 32 bytes at `from` equal `byte`, a bit each.
@@ -32,6 +35,7 @@ __attribute__((target("avx2"))) inline unsigned bytes_equal(const char* from, __
   return static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(bytes, byte)));
 }
 
+// line_search_end 32 bytes at a step.
 __attribute__((target("avx2"))) const char* end_avx2(const char* from, const char* end) {
   const __m256i newline = _mm256_set1_epi8('\n');
   const __m256i carriage = _mm256_set1_epi8('\r');
@@ -42,6 +46,8 @@ __attribute__((target("avx2"))) const char* end_avx2(const char* from, const cha
   return end_bytewise(from, end);
 }
 
+// line_search_after_newlines 32 bytes at a step, the last step searched
+// for the wanted newline among those it holds.
 __attribute__((target("avx2,popcnt"))) const char* after_newlines_avx2(const char* from, const char* end,
                                                                       uint64_t& newlines) {
   const __m256i newline = _mm256_set1_epi8('\n');
