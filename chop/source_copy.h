@@ -23,8 +23,9 @@ struct TemporaryCopy {
 // fills `copy`. Returns only when the copy is complete and both files are
 // closed, and the source, once copied, is still the file `parsed` stamps,
 // unchanged; on any failure, a changed source included, prints the error,
-// removes a partial copy and ends the process with status 7. From its creation until its removal, a signal
-// that ends the process removes it (see chop/interrupt_cleanup.h).
+// removes a partial copy and ends the process with status 7. From its
+// creation until its removal, a signal that ends the process removes it
+// (see chop/interrupt_cleanup.h).
 void copy_source_to_temp(const char* source_word, const SourceStamp& parsed, TemporaryCopy& copy);
 
 // Deletes the temporary copy, which a signal then no longer removes (see

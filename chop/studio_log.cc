@@ -105,7 +105,4 @@ void studio_log_write(const char* path) {
   fail(7, write_error(studio_log_name));
 }
 
-void studio_log_close() {
-  if (studio_log != nullptr) std::fclose(studio_log);
-  studio_log = nullptr;
-}
+void studio_log_close() { drop_log(); }

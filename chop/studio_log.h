@@ -27,9 +27,9 @@ void studio_log_refuse_sources(const std::vector<const char*>& sources);
 void studio_log_refuse_unit_path(const char* path);
 
 // Appends the line of the unit file `path` to the open log, written straight
-// to the file so that nothing is left in a buffer to fail later. A line that cannot be written whole is taken back out,
-// so that every line of the log names a complete unit file, and the process
-// ends with status 7.
+// to the file so that nothing is left in a buffer to fail later. A line that
+// cannot be written whole is taken back out, so that every line of the log
+// names a complete unit file, and the process ends with status 7.
 void studio_log_write(const char* path);
 
 // Closes the log at the end of the run.

@@ -28,13 +28,13 @@
 #include "chop/chopper.h"
 #include "driver/ac_mem.h"
 #include "driver/exit_trap.h"
-#include "tests/unit_text_model.h"
 #include "driver/naming.h"
 #include "driver/run_loop.h"
 #include "driver/run_settings.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/parse_source.h"
 #include "fuzz/unit_list_check.h"
+#include "tests/unit_text_model.h"
 
 namespace {
 
@@ -95,7 +95,6 @@ std::string file_bytes(const std::string& path) {
   return bytes;
 }
 
-// Whether `byte` is an ASCII letter, as every reserved word starts.
 // The text each unit's file must hold, by the unit list's end positions.
 std::vector<std::string_view> unit_texts(std::string_view source) {
   std::vector<UnitEnd> ends;
