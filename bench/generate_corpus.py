@@ -5,6 +5,9 @@
       one source holding about N units (default 20000), about 7.5 KB each
   generate_corpus.py many <dir> [--files N] [--seed S]
       N files (default 3000) of 1 to 10 units each
+  generate_corpus.py runtime <file>
+      the GNAT runtime's sources (specifications, then bodies) in one, as
+      GNAT installed them; status 1 where GNAT is not installed
   --commented
       writes as real Ada is written: about 40% of the bytes in comments
       (headers of units, of declarations and of statements, at the
@@ -15,8 +18,11 @@ library holds: specifications and bodies, child units, generics and their
 instances, subunits, renamings, nested declarations and long comments.
 """
 import argparse
+import glob
 import os
 import random
+import subprocess
+import sys
 
 WORDS = ("account balance buffer channel counter cursor device element entry "
          "event frame handler index item ledger limit message node order packet "
@@ -193,9 +199,34 @@ def write_many(directory, files, seed, commented=False):
             out.write("".join(units))
 
 
+def runtime_sources():
+    """The GNAT runtime's specifications, then its bodies; none without GNAT."""
+    try:
+        libgcc = subprocess.run(["gcc", "-print-libgcc-file-name"], capture_output=True, text=True,
+                                check=True).stdout.strip()
+    except (OSError, subprocess.CalledProcessError):
+        return []
+    directory = os.path.join(os.path.dirname(libgcc), "adainclude")
+    return sorted(glob.glob(os.path.join(directory, "*.ads"))) + sorted(glob.glob(os.path.join(directory, "*.adb")))
+
+
+def write_runtime(path):
+    """Writes the GNAT runtime's sources into `path`, each ending with a
+    newline; False (and nothing written) without GNAT."""
+    sources = runtime_sources()
+    if not sources:
+        return False
+    with open(path, "wb") as out:
+        for source in sources:
+            with open(source, "rb") as part:
+                text = part.read()
+            out.write(text if text.endswith(b"\n") else text + b"\n")
+    return True
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("kind", choices=("large", "many"))
+    parser.add_argument("kind", choices=("large", "many", "runtime"))
     parser.add_argument("target")
     parser.add_argument("--units", type=int, default=20000)
     parser.add_argument("--files", type=int, default=3000)
@@ -204,6 +235,9 @@ def main():
     args = parser.parse_args()
     if args.kind == "large":
         write_large(args.target, args.units, args.seed, args.commented)
+    elif args.kind == "runtime":
+        if not write_runtime(args.target):
+            sys.exit("GNAT's runtime sources are not installed")
     else:
         write_many(args.target, args.files, args.seed, args.commented)
 
